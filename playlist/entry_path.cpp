@@ -1,0 +1,19 @@
+#include "playlist/entry_path.h"
+
+QString JoinEntryPath(const QString& folder, const QString& fileName, QChar separator) {
+    if (folder.endsWith(separator)) return folder + fileName;
+    QString path;
+    path.reserve(folder.size() + 1 + fileName.size());
+    path += folder;
+    path += separator;
+    path += fileName;
+    return path;
+}
+
+SplitPath SplitEntryPath(const QString& path) {
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    if (cut < 0) return {QString(), path};
+    // "/a.mp3" and "C:\a.mp3" keep the root's separator; deeper folders drop it.
+    const bool isRoot = cut == 0 || (cut == 2 && path.at(1) == u':');
+    return {path.left(isRoot ? cut + 1 : cut), path.mid(cut + 1)};
+}

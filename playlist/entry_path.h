@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// The one join of folder and file name for the whole program: the root folder already ends in a
+// separator ("/" or "C:\"), so it must not get a second one.
+QString JoinEntryPath(const QString& folder, const QString& fileName,
+                      QChar separator = QDir::separator());
+
+// The reverse of JoinEntryPath: the folder (a root keeps its separator) and the name after the
+// last separator of either kind.
+struct SplitPath {
+    QString folder;
+    QString fileName;
+};
+SplitPath SplitEntryPath(const QString& path);

@@ -1,0 +1,51 @@
+#include "playlist/file_patterns.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "playlist/folder_listing.h"
+#include "tests/support/isolation.h"
+
+TEST(FilePatterns, MatchesTheSixMediaTypesInAnyCase) {
+    const FilePatternSet media(kMediaFilePatterns);
+    const struct {
+        const char* name;
+        bool listed;
+    } cases[] = {
+        {"a.mp3", true},        {"b.WAV", true},     {"c.Mid", true},     {"d.wma", true},
+        {"e.AVI", true},        {"f.wmV", true},     {"song.mp3.txt", false}, {"mp3", false},
+        {"x.mp4", false},       {".mp3", true},      {"a.midi", false},   {"noext", false},
+        {"пісня.MP3", true},    {"a.mp", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(media.matches(QString::fromUtf8(c.name)), c.listed) << c.name;
+}
+
+TEST(FilePatterns, WildcardsBacktrack) {
+    const FilePatternSet set(QStringLiteral("a*b?c;*x*"));
+    EXPECT_TRUE(set.matches(u"aXbbYc"));
+    EXPECT_TRUE(set.matches(u"abbc"));
+    EXPECT_FALSE(set.matches(u"abc"));
+    EXPECT_TRUE(set.matches(u"box"));
+    EXPECT_FALSE(set.matches(u""));
+}
+
+TEST(FolderListing, ListsMatchingFilesOnlySortedWithoutCase) {
+    QDir work(TestWorkFolder());
+    for (const char* name : {"b.MP3", "A.wav", "c.txt", ".hidden.mp3", "a.mid"}) {
+        QFile file(work.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(work.mkdir("folder.mp3"));
+    const auto files = ListMatchingFiles(work.path(), FilePatternSet(kMediaFilePatterns));
+    ASSERT_TRUE(files.has_value());
+    EXPECT_EQ(*files, QStringList({"a.mid", "A.wav", "b.MP3"}));
+
+    const auto folders = ListSubfolders(work.path());
+    ASSERT_TRUE(folders.has_value());
+    EXPECT_EQ(*folders, QStringList({"folder.mp3"}));
+
+    EXPECT_FALSE(ListMatchingFiles(work.filePath("missing"), FilePatternSet(kMediaFilePatterns)));
+    EXPECT_FALSE(ListSubfolders(work.filePath("A.wav")));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+// Gives each test a fresh temporary settings folder and working folder, removed afterwards.
+class IsolationListener : public testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const testing::TestInfo&) override;
+    void OnTestEnd(const testing::TestInfo&) override;
+
+private:
+    std::unique_ptr<QTemporaryDir> root_;
+    QString previousFolder_;
+};
+
+// The current test's own folders.
+QString TestSettingsFolder();
+QString TestWorkFolder();
