@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QComboBox>
+
+// The drive list: offers the drives (or, without drive letters, the roots of the mounted file
+// systems) and shows one. Its change action runs inside the assignment, and only on a real change.
+class DriveList : public QComboBox {
+    Q_OBJECT
+public:
+    DriveList(const QStringList& roots, const QString& startFolder, QWidget* parent = nullptr);
+
+    // The value as the list reports it: the drive, possibly followed by " [LABEL]".
+    QString drive() const { return currentText(); }
+    // The drive itself, label dropped: what a folder list accepts as a path.
+    QString driveRoot() const;
+    // Only the drive counts (a label is ignored). False, and nothing changes, for an unknown drive.
+    bool setDrive(const QString& value);
+
+signals:
+    void changed();
+
+private:
+    int indexOfDrive(const QString& value) const;
+};

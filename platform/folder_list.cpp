@@ -1,0 +1,72 @@
+#include "platform/folder_list.h"
+
+#include <QDir>
+#include <QKeyEvent>
+
+#include "playlist/entry_path.h"
+#include "playlist/folder_listing.h"
+
+QString NativeFolderPath(const QString& folder) {
+    QString path = folder;
+    if (path.size() == 2 && path.at(1) == u':') path += u'/';
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
+}
+
+namespace {
+
+// Ancestors first: "/", "/home", "/home/u" for "/home/u".
+QStringList foldersDownTo(const QString& path) {
+    QStringList chain;
+    for (QDir dir(path);;) {
+        chain.prepend(NativeFolderPath(dir.absolutePath()));
+        if (dir.isRoot() || !dir.cdUp()) break;
+    }
+    return chain;
+}
+
+QString displayName(const QString& folder, int depth) {
+    const QString name = SplitEntryPath(folder).fileName;
+    return QString(depth * 2, u' ') + (name.isEmpty() ? folder : name);
+}
+
+}  // namespace
+
+FolderList::FolderList(const QString& startFolder, QWidget* parent) : ListBox(parent) {
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { openRow(index.row()); });
+    setPath(startFolder);
+}
+
+bool FolderList::setPath(const QString& folder) {
+    const QString target = NativeFolderPath(folder);
+    if (target == path_) return true;
+    const std::optional<QStringList> subfolders = ListSubfolders(target);
+    if (!subfolders) return false;
+
+    rowPaths_ = foldersDownTo(target);
+    QStringList rows;
+    for (int depth = 0; depth < rowPaths_.size(); ++depth)
+        rows.append(displayName(rowPaths_.at(depth), depth));
+    const int childDepth = static_cast<int>(rowPaths_.size());
+    for (const QString& name : *subfolders) {
+        rowPaths_.append(JoinEntryPath(target, name));
+        rows.append(displayName(rowPaths_.last(), childDepth));
+    }
+    setItems(std::move(rows));
+    path_ = target;
+    setListIndex(childDepth - 1);
+    emit changed();
+    return true;
+}
+
+void FolderList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        openRow(listIndex());
+        return;
+    }
+    ListBox::keyPressEvent(event);
+}
+
+void FolderList::openRow(int row) {
+    if (row >= 0 && row < rowPaths_.size()) setPath(rowPaths_.at(row));
+}

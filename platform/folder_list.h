@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/list_box.h"
+
+// The folder list: the current folder's ancestors from the root down, the folder itself, then its
+// sub-folders. A double click or Enter opens a folder. Setting the path raises the change action
+// inside the assignment, only on a real change; a folder that can't be opened changes nothing.
+class FolderList : public ListBox {
+    Q_OBJECT
+public:
+    explicit FolderList(const QString& startFolder, QWidget* parent = nullptr);
+
+    const QString& path() const { return path_; }
+    bool setPath(const QString& folder);
+
+signals:
+    void changed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void openRow(int row);
+
+    QString path_;
+    QStringList rowPaths_;
+};
+
+// A folder in the native form the rest of the program stores and joins: "C:\Music", "C:\",
+// "/home/u/Music", "/". A bare drive designation ("c:") means that drive's root.
+QString NativeFolderPath(const QString& folder);

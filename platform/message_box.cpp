@@ -1,0 +1,10 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+
+#include "app/app_info.h"
+
+void ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}

@@ -1,0 +1,87 @@
+#include "platform/window_move.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace mdlMain {
+
+qintptr PointParam(QPoint screenPoint) {
+    return static_cast<qintptr>((static_cast<quint32>(screenPoint.y() & 0xFFFF) << 16) |
+                                static_cast<quint32>(screenPoint.x() & 0xFFFF));
+}
+
+#ifdef Q_OS_WIN
+
+bool ReleaseCapture() {
+    return ::ReleaseCapture() != FALSE;
+}
+
+qintptr SendMessageA(QWidget* window, unsigned message, quintptr wParam, qintptr lParam) {
+    return ::SendMessageA(reinterpret_cast<HWND>(window->winId()), message, wParam, lParam);
+}
+
+#else
+
+namespace {
+
+QPoint pointFromParam(qintptr lParam) {
+    return {static_cast<qint16>(lParam & 0xFFFF), static_cast<qint16>((lParam >> 16) & 0xFFFF)};
+}
+
+// Follows the pointer with the window until any mouse button is released.
+class ManualMove : public QObject {
+public:
+    ManualMove(QWidget* window, QPoint pressPoint) : window_(window), lastPoint_(pressPoint) {}
+
+    void run() {
+        qApp->installEventFilter(this);
+        loop_.exec();
+        qApp->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint point = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            window_->move(window_->pos() + (point - lastPoint_));
+            lastPoint_ = point;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            loop_.quit();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QPoint lastPoint_;
+    QEventLoop loop_;
+};
+
+}  // namespace
+
+bool ReleaseCapture() {
+    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+    return true;
+}
+
+qintptr SendMessageA(QWidget* window, unsigned message, quintptr wParam, qintptr lParam) {
+    if (message != WM_NCLBUTTONDOWN || wParam != HTCAPTION) return 0;
+    QWindow* handle = window->windowHandle();
+    if (handle && handle->startSystemMove()) return 0;
+    ManualMove(window, pointFromParam(lParam)).run();
+    return 0;
+}
+
+#endif
+
+}  // namespace mdlMain

@@ -1,0 +1,20 @@
+// The details panel: path, size, type and position of the selected entry.
+#include <QFileInfo>
+
+#include "playlist/entry_details_text.h"
+#include "playlist/entry_path.h"
+#include "ui/frm_main.h"
+#include "ui/list_box.h"
+#include "ui/skin_label.h"
+
+void frmMain::lstPL_Click() {
+    const int selected = lstPL->listIndex();
+    if (selected < 0) return;  // clearing the playlist leaves the panel as it was
+    const QString& fileName = lstPL->item(selected);
+    const QString path = JoinEntryPath(lstP->item(selected), fileName);
+    lblPath->setValue(path);
+    const QFileInfo file(path);
+    lblSize->setValue(file.isFile() ? SizeText(file.size()) : kUnmeasurableSizeText);
+    lblType->setValue(TypeText(fileName));
+    lblRec->setValue(PositionText(selected, lstPL->listCount()));
+}

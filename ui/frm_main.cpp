@@ -1,0 +1,143 @@
+#include "ui/frm_main.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+
+#include "app/app_info.h"
+#include "app/settings_keys.h"
+#include "platform/drive_list.h"
+#include "platform/drive_roots.h"
+#include "platform/file_list.h"
+#include "platform/folder_list.h"
+#include "ui/frm_tools.h"
+#include "ui/list_box.h"
+#include "ui/output_buffer.h"
+#include "ui/skin_image.h"
+#include "ui/skin_label.h"
+
+BrowserStart frmMain::DefaultBrowserStart() {
+    return {AvailableDriveRoots(), NativeFolderPath(QDir::currentPath())};
+}
+
+frmMain::frmMain(BrowserStart browser) : QWidget(nullptr, Qt::FramelessWindowHint) {
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/skin/icon.png")));
+    SetUpSkinnedWindow(this, {kMainWindowWidth, kMainWindowHeight});
+    controls_ = BuildControls(this, MainWindowLayout(), browser);
+
+    cmbPLType = control<QComboBox>("cmbPLType");
+    Drive1 = control<DriveList>("Drive1");
+    Dir1 = control<FolderList>("Dir1");
+    File1 = control<FileList>("File1");
+    lstP = control<ListBox>("lstP");
+    lstPL = control<ListBox>("lstPL");
+    txtPLName = control<QLineEdit>("txtPLName");
+    txtSave = control<OutputBuffer>("txtSave");
+    lblPLName = control<SkinLabel>("lblPLName");
+    lblPath = control<ValueLabel>("lblPath");
+    lblSize = control<ValueLabel>("lblSize");
+    lblType = control<ValueLabel>("lblType");
+    lblRec = control<ValueLabel>("lblRec");
+    for (const char* name : {"imgBack", "imgInfo", "imgMinimize", "imgClose", "imgMinimizeN",
+                             "imgMinimizeO", "imgCloseN", "imgCloseO", "imgButtonN", "imgButtonO",
+                             "imgDelAll", "imgDel", "imgAdd", "imgAddAll"})
+        Q_ASSERT(control<SkinImage>(name));
+    imgBack = control<SkinImage>("imgBack");
+    imgInfo = control<SkinImage>("imgInfo");
+    imgMinimize = control<SkinImage>("imgMinimize");
+    imgClose = control<SkinImage>("imgClose");
+    imgMinimizeN = control<SkinImage>("imgMinimizeN");
+    imgMinimizeO = control<SkinImage>("imgMinimizeO");
+    imgCloseN = control<SkinImage>("imgCloseN");
+    imgCloseO = control<SkinImage>("imgCloseO");
+    imgButtonN = control<SkinImage>("imgButtonN");
+    imgButtonO = control<SkinImage>("imgButtonO");
+    imgDelAll = control<SkinImage>("imgDelAll");
+    imgDel = control<SkinImage>("imgDel");
+    imgAdd = control<SkinImage>("imgAdd");
+    imgAddAll = control<SkinImage>("imgAddAll");
+    for (int i = 0; i < kButtonGridSize; ++i)
+        imgButtons[i] = control<SkinImage>(QStringLiteral("imgButtons(%1)").arg(i));
+
+    cmbPLType->addItems({QStringLiteral("M3U"), QStringLiteral("PLS"), QStringLiteral("WPL")});
+    cmbPLType->setCurrentIndex(-1);  // nothing selected until the load step picks M3U
+    File1->setPath(Dir1->path());
+
+    wireHandlers();
+    wireSkin();
+    setFocusOrder();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::wireHandlers() {
+    connect(cmbPLType, &QComboBox::currentIndexChanged, this, &frmMain::cmbPLType_Click);
+    connect(Drive1, &DriveList::changed, this, &frmMain::Drive1_Change);
+    connect(Dir1, &FolderList::changed, this, &frmMain::Dir1_Change);
+    connect(lstPL, &ListBox::selectionChanged, this, &frmMain::lstPL_Click);
+
+    const std::pair<const char*, void (frmMain::*)()> clicks[] = {
+        {"lblAdd", &frmMain::lblAdd_Click},       {"lblAddAll", &frmMain::lblAddAll_Click},
+        {"lblDelAll", &frmMain::lblDelAll_Click}, {"lblNew", &frmMain::lblNew_Click},
+        {"lblExit", &frmMain::lblExit_Click},
+    };
+    for (const auto& [name, handler] : clicks)
+        connect(control<SkinLabel>(name), &SkinLabel::clicked, this, handler);
+    connect(imgClose, &SkinImage::clicked, this, &frmMain::imgClose_Click);
+    connect(imgMinimize, &SkinImage::clicked, this, &frmMain::imgMinimize_Click);
+}
+
+void frmMain::setFocusOrder() {
+    QWidget* order[] = {Dir1, lstPL, File1, Drive1, cmbPLType, txtPLName};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    Dir1->setFocus();
+}
+
+void frmMain::Form_Load() {
+    // Each step stands alone: one that fails leaves the next to run.
+    cmbPLType->setCurrentIndex(0);
+    imgMinimize->setPicture(imgMinimizeN->picture());
+    imgClose->setPicture(imgCloseN->picture());
+    for (SkinImage* arrow : {imgDelAll, imgDel, imgAdd, imgAddAll})
+        arrow->setPicture(imgButtonN->picture());
+    for (SkinImage* button : imgButtons) button->setPicture(imgButtonN->picture());
+
+    frmTools_ = std::make_unique<frmTools>(imgButtonN, imgButtonO);
+    frmTools_->txtMPPath->setText(ReadAppSetting(Setting::MediaPlayerCommand));
+    frmTools_->txtWAPath->setText(ReadAppSetting(Setting::WinAmpCommand));
+    frmTools_->txtOthPlPath->setText(ReadAppSetting(Setting::OtherPlayerCommand));
+    Dir1->setPath(ReadAppSetting(Setting::Folder));
+    Drive1->setDrive(ReadAppSetting(Setting::Drive));
+}
+
+void frmMain::Form_Unload() {
+    WriteAppSetting(Setting::MediaPlayerCommand, frmTools_->txtMPPath->text());
+    WriteAppSetting(Setting::WinAmpCommand, frmTools_->txtWAPath->text());
+    WriteAppSetting(Setting::OtherPlayerCommand, frmTools_->txtOthPlPath->text());
+    WriteAppSetting(Setting::Folder, Dir1->path());
+    WriteAppSetting(Setting::Drive, Drive1->drive());
+    // The program ends with its main window: the hidden windows go with it.
+    frmTools_->hide();
+    QCoreApplication::quit();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!std::exchange(unloaded_, true)) Form_Unload();
+}
+
+void frmMain::lblExit_Click() {
+    close();
+}
+
+void frmMain::imgClose_Click() {
+    lblExit_Click();
+}
+
+void frmMain::imgMinimize_Click() {
+    setWindowState(windowState() | Qt::WindowMinimized);
+}

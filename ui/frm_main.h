@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+#include <array>
+
+#include "ui/window_builder.h"
+
+class QComboBox;
+class QLineEdit;
+class DriveList;
+class FileList;
+class FolderList;
+class ListBox;
+class OutputBuffer;
+class SkinImage;
+class SkinLabel;
+class ValueLabel;
+class frmTools;
+
+// The main window: its controls, built from the layout table, and the handlers of their events.
+// Handlers are grouped by what they do: window commands and start/end here, the browser and the
+// playlist under playlist/, the output commands under output/, the skin in frm_main_skin.cpp.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    // The browser starts at the working folder, on the drive that holds it.
+    explicit frmMain(BrowserStart browser = DefaultBrowserStart());
+    ~frmMain() override;
+
+    static BrowserStart DefaultBrowserStart();
+
+    // A control by its name, for the handlers' wiring and for tests.
+    template <typename T>
+    T* control(const QString& name) const {
+        return qobject_cast<T*>(controls_.value(name));
+    }
+
+    frmTools& tools() { return *frmTools_; }
+
+    // Start and end.
+    void Form_Load();
+    void Form_Unload();
+    void lblExit_Click();
+    void imgClose_Click();
+    void imgMinimize_Click();
+
+    // Browser and type selector.
+    void Drive1_Change();
+    void Dir1_Change();
+    void cmbPLType_Click();
+
+    // Playlist.
+    void lblAdd_Click();
+    void lblAddAll_Click();
+    void lblDelAll_Click();
+    void lblNew_Click();
+    void lstPL_Click();
+
+    // Skin.
+    void imgBack_MouseMove();
+    void imgInfo_MouseMove();
+    void imgButtons_MouseMove(int index);
+    void imgMinimize_MouseMove();
+    void imgClose_MouseMove();
+    void background_MouseDown(QPoint pressPoint);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void wireHandlers();
+    void wireSkin();
+    void setFocusOrder();
+
+    QHash<QString, QWidget*> controls_;
+    std::unique_ptr<frmTools> frmTools_;
+    bool unloaded_ = false;
+
+public:
+    // The controls the handlers use, by their names in the layout.
+    QComboBox* cmbPLType;
+    DriveList* Drive1;
+    FolderList* Dir1;
+    FileList* File1;
+    ListBox* lstP;
+    ListBox* lstPL;
+    QLineEdit* txtPLName;
+    OutputBuffer* txtSave;
+    SkinLabel* lblPLName;
+    ValueLabel* lblPath;
+    ValueLabel* lblSize;
+    ValueLabel* lblType;
+    ValueLabel* lblRec;
+    SkinImage* imgBack;
+    SkinImage* imgInfo;
+    SkinImage* imgMinimize;
+    SkinImage* imgClose;
+    SkinImage* imgMinimizeN;
+    SkinImage* imgMinimizeO;
+    SkinImage* imgCloseN;
+    SkinImage* imgCloseO;
+    SkinImage* imgButtonN;
+    SkinImage* imgButtonO;
+    SkinImage* imgDelAll;
+    SkinImage* imgDel;
+    SkinImage* imgAdd;
+    SkinImage* imgAddAll;
+    std::array<SkinImage*, kButtonGridSize> imgButtons;
+};

@@ -1,0 +1,5 @@
+#include "ui/output_buffer.h"
+
+OutputBuffer::OutputBuffer(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}

@@ -1,0 +1,40 @@
+#include "ui/skin_label.h"
+
+#include <QMouseEvent>
+
+SkinLabel::SkinLabel(QWidget* parent) : QLabel(parent) {
+    setMouseTracking(true);
+}
+
+void SkinLabel::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    event->accept();
+}
+
+void SkinLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    emit mousePressed(event->button(), event->globalPosition().toPoint());
+    event->accept();
+}
+
+void SkinLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool wasPressed = std::exchange(pressed_, false);
+    event->accept();
+    if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void ValueLabel::setValue(const QString& value) {
+    value_ = value;
+    showValue();
+}
+
+void ValueLabel::resizeEvent(QResizeEvent* event) {
+    SkinLabel::resizeEvent(event);
+    showValue();
+}
+
+void ValueLabel::showValue() {
+    const QString shown = fontMetrics().elidedText(value_, Qt::ElideMiddle, width());
+    setText(shown);
+    setToolTip(shown == value_ ? QString() : value_);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLabel>
+
+// A label with a transparent background that takes the pointer over its whole rectangle: the
+// bitmap under it shows through, yet the label, not the bitmap, gets the pointer and the click.
+class SkinLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit SkinLabel(QWidget* parent = nullptr);
+
+signals:
+    void mouseMoved();
+    void mousePressed(Qt::MouseButton button, QPoint screenPoint);
+    // Press and release both on this label.
+    void clicked();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A one-line value label: a text wider than the label is elided in the middle, and the whole text
+// becomes its tooltip.
+class ValueLabel : public SkinLabel {
+    Q_OBJECT
+public:
+    using SkinLabel::SkinLabel;
+    void setValue(const QString& value);
+    const QString& value() const { return value_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showValue();
+    QString value_;
+};

@@ -1,0 +1,133 @@
+#include "ui/window_builder.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPalette>
+
+#include "platform/drive_list.h"
+#include "platform/file_list.h"
+#include "platform/folder_list.h"
+#include "playlist/file_patterns.h"
+#include "ui/list_box.h"
+#include "ui/output_buffer.h"
+#include "ui/skin_image.h"
+#include "ui/skin_label.h"
+
+namespace {
+
+// Yellow on black, as every list, box and selector of the skin.
+void paintYellowOnBlack(QWidget* control) {
+    QPalette palette = control->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(role, Qt::black);
+    for (QPalette::ColorRole role :
+         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::HighlightedText})
+        palette.setColor(role, kSkinTextColour);
+    control->setPalette(palette);
+}
+
+SkinLabel* makeLabel(ControlKind kind, QWidget* window) {
+    SkinLabel* label =
+        kind == ControlKind::ValueLabel ? new ValueLabel(window) : new SkinLabel(window);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kSkinTextColour);
+    label->setPalette(palette);
+    label->setAlignment(kind == ControlKind::CommandLabel ? Qt::AlignCenter
+                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+    if (kind == ControlKind::TitleLabel) label->setFont(SkinFont(13, true));
+    return label;
+}
+
+SkinImage* makeImage(ControlKind kind, QWidget* window) {
+    auto* image = new SkinImage(window);
+    image->setStretch(kind == ControlKind::Image);
+    return image;
+}
+
+QWidget* makeControl(const ControlSpec& spec, QWidget* window, const BrowserStart& browser) {
+    using K = ControlKind;
+    switch (spec.kind) {
+        case K::TextBox: {
+            auto* box = new QLineEdit(spec.text.toString(), window);
+            paintYellowOnBlack(box);
+            return box;
+        }
+        case K::OutputBuffer:
+            return new OutputBuffer(window);
+        case K::TypeSelector: {
+            auto* selector = new QComboBox(window);
+            paintYellowOnBlack(selector);
+            return selector;
+        }
+        case K::DriveList: {
+            auto* drives = new DriveList(browser.driveRoots, browser.startFolder, window);
+            paintYellowOnBlack(drives);
+            return drives;
+        }
+        case K::FolderList: {
+            auto* folders = new FolderList(browser.startFolder, window);
+            paintYellowOnBlack(folders);
+            return folders;
+        }
+        case K::FileList: {
+            auto* files = new FileList(kMediaFilePatterns, window);
+            paintYellowOnBlack(files);
+            return files;
+        }
+        case K::ListBox: {
+            auto* list = new ListBox(window);
+            paintYellowOnBlack(list);
+            return list;
+        }
+        case K::HolderImage:
+        case K::Image:
+        case K::TitleButton:
+        case K::Background:
+            return makeImage(spec.kind, window);
+        case K::CaptionLabel:
+        case K::ValueLabel:
+        case K::CommandLabel:
+        case K::TitleLabel: {
+            SkinLabel* label = makeLabel(spec.kind, window);
+            label->setText(spec.text.toString());
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QFont SkinFont(int pixelSize, bool bold) {
+    QFont font;
+    // Liberation Serif has Times New Roman's metrics, so the layout holds where that is missing.
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void SetUpSkinnedWindow(QWidget* window, QSize size) {
+    window->setFixedSize(size);
+    window->setFont(SkinFont());
+}
+
+QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> layout,
+                                       const BrowserStart& browser) {
+    QHash<QString, QWidget*> controls;
+    QHash<QString, QPixmap> pictures;  // one pixmap per file, shared by every control showing it
+    for (auto spec = layout.rbegin(); spec != layout.rend(); ++spec) {
+        QWidget* control = makeControl(*spec, window, browser);
+        control->setObjectName(QString::fromLatin1(spec->name));
+        control->setGeometry(spec->rect);
+        if (spec->picture) {
+            const QString file = QString::fromLatin1(spec->picture);
+            if (!pictures.contains(file)) pictures.insert(file, QPixmap(file));
+            static_cast<SkinImage*>(control)->setPicture(pictures.value(file));
+        }
+        control->setVisible(spec->visible);
+        control->raise();
+        controls.insert(control->objectName(), control);
+    }
+    return controls;
+}

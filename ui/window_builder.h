@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <span>
+
+#include "ui/main_layout.h"
+
+class QWidget;
+
+// What the browser controls need to know at creation.
+struct BrowserStart {
+    QStringList driveRoots;
+    QString startFolder;
+};
+
+// Builds the controls of a table onto a window, bottom of the stacking order first so each
+// control lies over those listed after it. Returns the controls by name.
+QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> layout,
+                                       const BrowserStart& browser = {});
+
+// The look every skinned window shares: a fixed, frameless window in the program's font.
+void SetUpSkinnedWindow(QWidget* window, QSize size);
+QFont SkinFont(int pixelSize = 13, bool bold = false);
+
+inline const QColor kSkinTextColour(255, 255, 0);
