@@ -8,7 +8,8 @@
 
 TEST(SettingsStore, GivesTheDefaultWhenNothingIsStored) {
     EXPECT_EQ(ReadSetting("Lyrantel", "Settings", "P1_10", "fallback"), "fallback");
-    for (const SettingKey& key : SettingKeys()) EXPECT_EQ(ReadAppSetting(key.setting), key.defaultValue);
+    for (const SettingKey& key : SettingKeys())
+        EXPECT_EQ(ReadAppSetting(key.setting), key.defaultValue);
 }
 
 TEST(SettingsStore, ValuesComeBackVerbatim) {
@@ -24,7 +25,8 @@ TEST(SettingsStore, ValuesComeBackVerbatim) {
     };
     for (const QString& value : values) {
         WriteSetting("Lyrantel", "Settings", "P3_10", value);
-        EXPECT_EQ(ReadSetting("Lyrantel", "Settings", "P3_10", "default"), value) << value.toStdString();
+        EXPECT_EQ(ReadSetting("Lyrantel", "Settings", "P3_10", "default"), value)
+            << value.toStdString();
     }
 }
 

@@ -7,14 +7,12 @@ TEST(EntryDetailsText, SizeInWholeMegabytesAndKilobytes) {
         qint64 length;
         const char* text;
     } cases[] = {
-        {0, "0 Мб (0 Кб)"},
-        {1023, "0 Мб (0 Кб)"},
-        {1048575, "0 Мб (1023 Кб)"},
-        {1048576, "1 Мб (1024 Кб)"},
-        {5000000, "4 Мб (4882 Кб)"},
-        {Q_INT64_C(3) << 30, "3072 Мб (3145728 Кб)"},
+        {0, "0 Мб (0 Кб)"},          {1023, "0 Мб (0 Кб)"},
+        {1048575, "0 Мб (1023 Кб)"}, {1048576, "1 Мб (1024 Кб)"},
+        {5000000, "4 Мб (4882 Кб)"}, {Q_INT64_C(3) << 30, "3072 Мб (3145728 Кб)"},
     };
-    for (const auto& c : cases) EXPECT_EQ(SizeText(c.length), QString::fromUtf8(c.text)) << c.length;
+    for (const auto& c : cases)
+        EXPECT_EQ(SizeText(c.length), QString::fromUtf8(c.text)) << c.length;
 }
 
 TEST(EntryDetailsText, TypeIsTheLastThreeCharactersInUpperCase) {

@@ -14,12 +14,13 @@ TEST(FilePatterns, MatchesTheSixMediaTypesInAnyCase) {
         const char* name;
         bool listed;
     } cases[] = {
-        {"a.mp3", true},        {"b.WAV", true},     {"c.Mid", true},     {"d.wma", true},
-        {"e.AVI", true},        {"f.wmV", true},     {"song.mp3.txt", false}, {"mp3", false},
-        {"x.mp4", false},       {".mp3", true},      {"a.midi", false},   {"noext", false},
-        {"пісня.MP3", true},    {"a.mp", false},
+        {"a.mp3", true},     {"b.WAV", true}, {"c.Mid", true},         {"d.wma", true},
+        {"e.AVI", true},     {"f.wmV", true}, {"song.mp3.txt", false}, {"mp3", false},
+        {"x.mp4", false},    {".mp3", true},  {"a.midi", false},       {"noext", false},
+        {"пісня.MP3", true}, {"a.mp", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(media.matches(QString::fromUtf8(c.name)), c.listed) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(media.matches(QString::fromUtf8(c.name)), c.listed) << c.name;
 }
 
 TEST(FilePatterns, WildcardsBacktrack) {

@@ -24,5 +24,9 @@ void IsolationListener::OnTestEnd(const testing::TestInfo&) {
     root_.reset();
 }
 
-QString TestSettingsFolder() { return settingsFolder; }
-QString TestWorkFolder() { return workFolder; }
+QString TestSettingsFolder() {
+    return settingsFolder;
+}
+QString TestWorkFolder() {
+    return workFolder;
+}

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "platform/file_list.h"
+#include "tests/support/main_window.h"
+#include "ui/list_box.h"
+#include "ui/skin_label.h"
+
+TEST(EntryDetails, ShowsPathSizeTypeAndPositionOfTheSelectedEntry) {
+    const struct {
+        const char* name;
+        qint64 size;
+        const char* sizeText;
+    } files[] = {
+        {"empty.mp3", 0, "0 Мб (0 Кб)"},
+        {"small.wav", 1023, "0 Мб (0 Кб)"},
+        {"under.mid", 1048575, "0 Мб (1023 Кб)"},
+        {"mega.wma", 1048576, "1 Мб (1024 Кб)"},
+        {"five.avi", 5000000, "4 Мб (4882 Кб)"},
+        {"huge.wmv", Q_INT64_C(3) << 30, "3072 Мб (3145728 Кб)"},  // sparse
+    };
+    const QString music = MakeFolder("music");
+    for (const auto& f : files) MakeFolder("music", {f.name}, f.size);
+    auto window = OpenMainWindow();
+    BrowseTo(*window, music);
+    ClickOn(window->control<SkinLabel>("lblAddAll"));
+
+    for (const auto& f : files) {
+        const int position = static_cast<int>(window->lstPL->items().indexOf(f.name));
+        window->lstPL->setListIndex(position);
+        EXPECT_EQ(window->lblPath->value(), QDir(music).filePath(f.name));
+        EXPECT_EQ(window->lblSize->value(), QString::fromUtf8(f.sizeText)) << f.name;
+        EXPECT_EQ(window->lblType->value(), QString(f.name).right(3).toUpper());
+        EXPECT_EQ(window->lblRec->value(), QString("%1 из 6").arg(position + 1));
+    }
+}
+
+TEST(EntryDetails, AMissingFileIsShownAsUnavailable) {
+    const QString music = MakeFolder("music", {"gone.mp3"});
+    auto window = OpenMainWindow();
+    BrowseTo(*window, music);
+    window->File1->setListIndex(0);
+    ClickOn(window->control<SkinLabel>("lblAdd"));
+    ASSERT_TRUE(QFile::remove(QDir(music).filePath("gone.mp3")));
+
+    window->lstPL->setListIndex(0);
+    EXPECT_EQ(window->lblPath->value(), QDir(music).filePath("gone.mp3"));
+    EXPECT_EQ(window->lblSize->value(), "файл недоступен");
+    EXPECT_EQ(window->lblType->value(), "MP3");
+    EXPECT_EQ(window->lblRec->value(), "1 из 1");
+}
+
+TEST(EntryDetails, ALongPathIsElidedInTheMiddleWithTheWholeOneAsTooltip) {
+    const QString deep = MakeFolder(QString("very-long-folder-name-").repeated(8), {"a.mp3"});
+    auto window = OpenMainWindow();
+    BrowseTo(*window, deep);
+    ClickOn(window->control<SkinLabel>("lblAddAll"));
+    window->lstPL->setListIndex(0);
+    EXPECT_EQ(window->lblPath->value(), QDir(deep).filePath("a.mp3"));
+    EXPECT_TRUE(window->lblPath->text().contains(QChar(0x2026)));
+    EXPECT_TRUE(window->lblPath->text().endsWith("a.mp3"));
+    EXPECT_EQ(window->lblPath->toolTip(), window->lblPath->value());
+}

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "platform/file_list.h"
+#include "platform/folder_list.h"
+#include "playlist/playlist_limits.h"
+#include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+#include "ui/list_box.h"
+#include "ui/skin_label.h"
+
+namespace {
+
+void expectPlaylist(const frmMain& window, const QStringList& names, const QStringList& folders) {
+    EXPECT_EQ(window.lstPL->items(), names);
+    EXPECT_EQ(window.lstP->items(), folders);
+}
+
+}  // namespace
+
+TEST(AddSelected, AddsTheSelectedFileEachTimeAndNothingWithoutSelection) {
+    const QString music = MakeFolder("music", {"b.mp3", "a.wav"});
+    auto window = OpenMainWindow();
+    BrowseTo(*window, music);
+    auto* add = window->control<SkinLabel>("lblAdd");
+
+    ClickOn(add);
+    expectPlaylist(*window, {}, {});
+
+    window->File1->setListIndex(1);
+    ClickOn(add);
+    ClickOn(add);
+    expectPlaylist(*window, {"b.mp3", "b.mp3"}, {music, music});
+}
+
+TEST(AddAll, AppendsEveryListedFileInListOrderAfterTheEntries) {
+    const QString empty = MakeFolder("empty", {"notes.txt"});
+    const QString music = MakeFolder("music", {"B.mid", "a.WMA", "c.avi"});
+    const QString more = MakeFolder("more", {"z.wmv"});
+    auto window = OpenMainWindow();
+    auto* addAll = window->control<SkinLabel>("lblAddAll");
+
+    BrowseTo(*window, empty);
+    ClickOn(addAll);
+    expectPlaylist(*window, {}, {});
+
+    BrowseTo(*window, more);
+    ClickOn(addAll);
+    BrowseTo(*window, music);
+    ClickOn(addAll);
+    expectPlaylist(*window, {"z.wmv", "a.WMA", "B.mid", "c.avi"}, {more, music, music, music});
+}
+
+// Both ways of clearing empty the playlist and touch nothing else.
+TEST(Clear, EmptiesBothListsAndKeepsTypeNameAndDetails) {
+    const QString music = MakeFolder("music", {"a.mp3", "b.mp3"});
+    for (const char* command : {"lblDelAll", "lblNew"}) {
+        auto window = OpenMainWindow();
+        BrowseTo(*window, music);
+        ClickOn(window->control<SkinLabel>("lblAddAll"));
+        window->cmbPLType->setCurrentIndex(2);
+        window->txtPLName->setText("Party");
+        window->lstPL->setListIndex(1);
+        const QString path = window->lblPath->value();
+
+        ClickOn(window->control<SkinLabel>(command));
+        expectPlaylist(*window, {}, {});
+        EXPECT_EQ(window->lstPL->listIndex(), -1) << command;
+        EXPECT_EQ(window->cmbPLType->currentIndex(), 2) << command;
+        EXPECT_EQ(window->txtPLName->text(), "Party") << command;
+        EXPECT_EQ(window->lblPath->value(), path) << command;
+        EXPECT_EQ(window->lblRec->value(), "2 из 2") << command;
+    }
+}
+
+TEST(PlaylistLimit, AdditionsStopAtTheLimitAndSaySo) {
+    const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
+    auto window = OpenMainWindow();
+    BrowseTo(*window, music);
+    window->lstPL->addItems(QStringList(kMaxPlaylistEntries - 2, "x.mp3"));
+    window->lstP->addItems(QStringList(kMaxPlaylistEntries - 2, music));
+
+    ModalAnswer user;
+    ClickOn(window->control<SkinLabel>("lblAddAll"));
+    EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->lstPL->items().last(), "b.mp3");
+
+    window->File1->setListIndex(2);
+    ClickOn(window->control<SkinLabel>("lblAdd"));
+    EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(user.messages(), QStringList(2, kPlaylistFullMessage));
+    EXPECT_EQ(user.captions(), QStringList(2, "Lyrantel"));
+}
+
+TEST(TypeSelector, ShowsTheNameRowOnlyForWplAndKeepsItsText) {
+    auto window = OpenMainWindow();
+    window->show();
+    auto* label = window->control<SkinLabel>("lblPLName");
+    const std::pair<int, bool> steps[] = {{2, true}, {0, false}, {1, false}, {2, true}};
+    for (const auto& [type, shown] : steps) {
+        window->cmbPLType->setCurrentIndex(type);
+        EXPECT_EQ(window->txtPLName->isVisible(), shown) << type;
+        EXPECT_EQ(label->isVisible(), shown) << type;
+        if (type == 2 && window->txtPLName->text().isEmpty()) window->txtPLName->setText("Mix");
+    }
+    EXPECT_EQ(window->txtPLName->text(), "Mix");
+}

@@ -1,0 +1,37 @@
+#include "tests/support/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "platform/drive_roots.h"
+#include "platform/folder_list.h"
+#include "tests/support/isolation.h"
+
+QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qint64 size) {
+    const QString folder = NativeFolderPath(QDir(TestWorkFolder()).filePath(relativePath));
+    EXPECT_TRUE(QDir().mkpath(folder));
+    for (const QString& name : fileNames) {
+        QFile file(QDir(folder).filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        if (size > 0) EXPECT_TRUE(file.resize(size));
+    }
+    return folder;
+}
+
+std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots) {
+    BrowserStart start = frmMain::DefaultBrowserStart();
+    for (const QString& root : extraDriveRoots) start.driveRoots.append(NativeFolderPath(root));
+    return std::make_unique<frmMain>(start);
+}
+
+void ClickOn(QWidget* control) {
+    ASSERT_NE(control, nullptr);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void BrowseTo(frmMain& window, const QString& folder) {
+    ASSERT_TRUE(window.Dir1->setPath(folder)) << folder.toStdString();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "ui/frm_main.h"
+
+// A folder under the test's working folder holding empty files of these names (or of `size`).
+QString MakeFolder(const QString& relativePath, const QStringList& fileNames = {}, qint64 size = 0);
+
+// The main window as the program creates it, the browser started at the working folder. Extra
+// roots stand in for other mounted drives.
+std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots = {});
+
+// A left click in the middle of a control, as the user makes it.
+void ClickOn(QWidget* control);
+
+// Moves the browser to a folder: the folder list changes and the file list follows.
+void BrowseTo(frmMain& window, const QString& folder);

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/settings_keys.h"
+#include "platform/drive_list.h"
+#include "platform/drive_roots.h"
+#include "platform/file_list.h"
+#include "platform/folder_list.h"
+#include "tests/support/isolation.h"
+#include "tests/support/main_window.h"
+#include "ui/frm_tools.h"
+#include "ui/skin_image.h"
+#include "ui/skin_label.h"
+
+TEST(Startup, WithNothingStoredOpensAtTheDefaultFolderWithEmptyCommands) {
+    auto window = OpenMainWindow();
+    EXPECT_EQ(window->cmbPLType->currentText(), "M3U");
+    EXPECT_FALSE(window->txtPLName->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->control<SkinLabel>("lblPLName")->isVisibleTo(window.get()));
+    EXPECT_EQ(window->tools().txtMPPath->text(), "");
+    EXPECT_EQ(window->tools().txtWAPath->text(), "");
+    EXPECT_EQ(window->tools().txtOthPlPath->text(), "");
+    EXPECT_EQ(window->Dir1->path(), KeyOf(Setting::Folder).defaultValue);
+    EXPECT_EQ(window->File1->path(), window->Dir1->path());
+    EXPECT_EQ(window->Drive1->drive(), KeyOf(Setting::Drive).defaultValue);
+}
+
+// What the browser shows after a start, for what was stored at the end of the last run.
+TEST(Startup, RestoresTheBrowserFromWhatWasStored) {
+    const QString music = MakeFolder("music", {"a.mp3", "b.txt"});
+    const QString otherDrive = MakeFolder("drive2", {"c.wav"});
+    const QString aFile = MakeFolder("files", {"x.mp3"}) + "/x.mp3";
+    const QString work = NativeFolderPath(TestWorkFolder());
+    const QString sameDrive = DriveRootOf(work, AvailableDriveRoots());
+    struct Case {
+        const char* what;
+        QString folder, drive;
+        QString expectedFolder;
+        QStringList expectedFiles;
+    } cases[] = {
+        {"same drive", music, sameDrive, music, {"a.mp3"}},
+        {"another drive", music, otherDrive, otherDrive, {"c.wav"}},
+        {"another drive with a label", music, otherDrive + " [STICK]", otherDrive, {"c.wav"}},
+        {"a deleted folder", work + "/gone", sameDrive, work, {}},
+        {"a file instead of a folder", aFile, sameDrive, work, {}},
+        {"a drive that does not exist", music, "/no/such/drive", music, {"a.mp3"}},
+        {"garbage", "\x01::||", "\x02", work, {}},
+    };
+    for (const Case& c : cases) {
+        WriteAppSetting(Setting::Folder, c.folder);
+        WriteAppSetting(Setting::Drive, c.drive);
+        auto window = OpenMainWindow({otherDrive});
+        EXPECT_EQ(window->Dir1->path(), c.expectedFolder) << c.what;
+        EXPECT_EQ(window->File1->path(), c.expectedFolder) << c.what;
+        EXPECT_EQ(window->File1->items(), c.expectedFiles) << c.what;
+    }
+}
+
+TEST(Startup, RestoresThePlayerCommandsVerbatim) {
+    WriteAppSetting(Setting::MediaPlayerCommand, "\"C:\\Program Files\\wmp.exe\" /x");
+    WriteAppSetting(Setting::WinAmpCommand, "  mpv, --no-video ; #1  ");
+    WriteAppSetting(Setting::OtherPlayerCommand, "проигрыватель");
+    auto window = OpenMainWindow();
+    EXPECT_EQ(window->tools().txtMPPath->text(), "\"C:\\Program Files\\wmp.exe\" /x");
+    EXPECT_EQ(window->tools().txtWAPath->text(), "  mpv, --no-video ; #1  ");
+    EXPECT_EQ(window->tools().txtOthPlPath->text(), "проигрыватель");
+}
+
+// Every way of closing the main window stores the five values as the controls hold them.
+TEST(Unload, EveryWayOfClosingStoresAllFiveValues) {
+    const QString music = MakeFolder("music");
+    const std::pair<const char*, std::function<void(frmMain&)>> ways[] = {
+        {"Выход", [](frmMain& w) { ClickOn(w.control<SkinLabel>("lblExit")); }},
+        {"close image", [](frmMain& w) { ClickOn(w.imgClose); }},
+        {"window system", [](frmMain& w) { w.close(); }},
+    };
+    for (const auto& [way, close] : ways) {
+        auto window = OpenMainWindow();
+        window->show();
+        window->tools().txtMPPath->setText(QString("mp ") + way);
+        window->tools().txtWAPath->setText("\"/usr/bin/mpv\"");
+        window->tools().txtOthPlPath->setText(" other = ; # ");
+        BrowseTo(*window, music);
+        close(*window);
+        EXPECT_FALSE(window->isVisible()) << way;
+        EXPECT_EQ(ReadAppSetting(Setting::MediaPlayerCommand), QString("mp ") + way);
+        EXPECT_EQ(ReadAppSetting(Setting::WinAmpCommand), "\"/usr/bin/mpv\"");
+        EXPECT_EQ(ReadAppSetting(Setting::OtherPlayerCommand), " other = ; # ");
+        EXPECT_EQ(ReadAppSetting(Setting::Folder), music);
+        EXPECT_EQ(ReadAppSetting(Setting::Drive), window->Drive1->drive());
+    }
+}
+
+TEST(Unload, TheNextStartRestoresWhatTheLastOneStored) {
+    const QString music = MakeFolder("music", {"song.mid"});
+    {
+        auto window = OpenMainWindow();
+        window->tools().txtWAPath->setText("winamp");
+        BrowseTo(*window, music);
+        window->close();
+    }
+    auto window = OpenMainWindow();
+    EXPECT_EQ(window->Dir1->path(), music);
+    EXPECT_EQ(window->File1->items(), QStringList{"song.mid"});
+    EXPECT_EQ(window->tools().txtWAPath->text(), "winamp");
+}
+
+TEST(WindowCommands, MinimiseChangesNothingElse) {
+    const QString music = MakeFolder("music", {"a.mp3"});
+    auto window = OpenMainWindow();
+    window->show();
+    BrowseTo(*window, music);
+    window->File1->setListIndex(0);
+    window->lblAdd_Click();
+    ClickOn(window->imgMinimize);
+    EXPECT_TRUE(window->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->lstPL->items(), QStringList{"a.mp3"});
+    EXPECT_EQ(window->Dir1->path(), music);
+    EXPECT_EQ(ReadAppSetting(Setting::Folder), KeyOf(Setting::Folder).defaultValue);
+}
