@@ -9,10 +9,12 @@
 namespace {
 
 // The two title buttons meet in the window's top-right corner as one small pill: minimise at
-// x 464 and close at x 480, minimise lying over close's two leftmost columns.
+// x 464 and close at x 480, minimise lying over close's two leftmost columns. The pill stops one
+// column short of close's right edge, so a line of frame separates it from the chrome rim.
 constexpr int kMinimizeLeft = 464;
 constexpr int kCloseLeft = 480;
-const QRectF kTitlePill(0, 0, 34, 12);  // relative to the minimise button
+constexpr int kCloseCoveredColumns = 2;
+const QRectF kTitlePill(0, 0, 33, 12);  // relative to the minimise button
 
 QImage PaintOnto(QSize size, QColor ground, const QRectF& pill, bool lit) {
     QImage picture(size, QImage::Format_RGB32);
@@ -63,6 +65,12 @@ QImage MinimizePicture(bool lit) {
 }
 
 QImage ClosePicture(bool lit) {
-    return PaintOnto({18, 13}, kFrameColor, kTitlePill.translated(kMinimizeLeft - kCloseLeft, 0),
-                     lit);
+    QImage picture =
+        PaintOnto({18, 13}, kFrameColor, kTitlePill.translated(kMinimizeLeft - kCloseLeft, 0), lit);
+    // A fine seam in close's first visible column shows that the pill is two buttons.
+    QPainter painter(&picture);
+    QColor seam = (lit ? RedPill() : SilverPill()).outline;
+    seam.setAlpha(170);
+    painter.fillRect(kCloseCoveredColumns, 1, 1, int(kTitlePill.height()) - 2, seam);
+    return picture;
 }
