@@ -12,7 +12,6 @@ namespace {
 
 const QColor kPlateColor(74, 80, 86);
 const QColor kEdgeShadow(24, 26, 29);
-const QColor kEdgeLight(150, 156, 162);
 
 QRectF Area(const QRect& pixels) {
     return QRectF(pixels.left(), pixels.top(), pixels.width(), pixels.height());
