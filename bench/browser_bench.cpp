@@ -1,0 +1,67 @@
+// The browser and the playlist on a large folder: listing it, adding all of it, and starting the
+// main window.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/file_list.h"
+#include "platform/folder_list.h"
+#include "ui/frm_main.h"
+#include "ui/list_box.h"
+
+namespace {
+
+constexpr int kFolderSize = 20000;
+
+// A folder of 20,000 matching files, made once for all benchmarks of this run.
+const QString& largeFolder() {
+    static QTemporaryDir root;
+    static const QString folder = [] {
+        const QString path = root.filePath(QStringLiteral("music"));
+        QDir().mkpath(path);
+        for (int i = 0; i < kFolderSize; ++i) {
+            QFile file(QStringLiteral("%1/Track %2 - some artist name.mp3").arg(path).arg(i));
+            file.open(QIODevice::WriteOnly);
+        }
+        return NativeFolderPath(path);
+    }();
+    return folder;
+}
+
+void BM_ListFolderIntoFileList(benchmark::State& state) {
+    const QString& folder = largeFolder();
+    FileList files(kMediaFilePatterns);
+    for (auto _ : state) {
+        files.setPath(folder);
+        benchmark::DoNotOptimize(files.listCount());
+        state.PauseTiming();
+        files.setPath(QDir::tempPath());
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ListFolderIntoFileList)->Unit(benchmark::kMillisecond);
+
+void BM_AddAllOfLargeFolder(benchmark::State& state) {
+    frmMain window;
+    window.Dir1->setPath(largeFolder());
+    window.show();
+    for (auto _ : state) {
+        window.lblAddAll_Click();
+        state.PauseTiming();
+        window.lblDelAll_Click();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddAllOfLargeFolder)->Unit(benchmark::kMillisecond);
+
+void BM_CreateAndLoadMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        frmMain window;
+        benchmark::DoNotOptimize(window.lstPL);
+    }
+}
+BENCHMARK(BM_CreateAndLoadMainWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
