@@ -11,10 +11,10 @@ namespace {
 #ifndef Q_OS_WIN
 bool isPseudoFileSystem(const QStorageInfo& volume) {
     static const QList<QByteArray> pseudoTypes = {
-        "proc",    "sysfs",     "cgroup",      "cgroup2",   "devpts",     "devtmpfs",
-        "mqueue",  "debugfs",   "tracefs",     "securityfs", "pstore",    "bpf",
-        "configfs", "fusectl",  "hugetlbfs",   "autofs",    "binfmt_misc", "efivarfs",
-        "nsfs",    "rpc_pipefs", "selinuxfs",  "ramfs"};
+        "proc",     "sysfs",      "cgroup",    "cgroup2",    "devpts",      "devtmpfs",
+        "mqueue",   "debugfs",    "tracefs",   "securityfs", "pstore",      "bpf",
+        "configfs", "fusectl",    "hugetlbfs", "autofs",     "binfmt_misc", "efivarfs",
+        "nsfs",     "rpc_pipefs", "selinuxfs", "ramfs"};
     if (pseudoTypes.contains(volume.fileSystemType())) return true;
     // Kernel and runtime mounts hold no media, whatever their type.
     const QString root = volume.rootPath();
@@ -51,7 +51,8 @@ QString DriveRootOf(const QString& path, const QStringList& roots) {
 #else
     QString best = QStringLiteral("/");
     for (const QString& root : roots) {
-        const bool holds = path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
+        const bool holds =
+            path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
         if (holds && root.size() > best.size()) best = root;
     }
     return best;

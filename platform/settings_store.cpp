@@ -8,7 +8,9 @@ QSettings openStore(const QString& app) {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, app, app);
 }
 
-QString groupKey(const QString& section, const QString& key) { return section + u'/' + key; }
+QString groupKey(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 
 }  // namespace
 

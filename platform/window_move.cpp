@@ -47,7 +47,9 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Every pointer event reaches its window first; taking it there sees each one once.
+        if (!watched->isWindowType()) return false;
         if (event->type() == QEvent::MouseMove) {
             const QPoint point = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
             window_->move(window_->pos() + (point - lastPoint_));

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "tests/support/qt_printers.h"
+
 // Gives each test a fresh temporary settings folder and working folder, removed afterwards.
 class IsolationListener : public testing::EmptyTestEventListener {
 public:

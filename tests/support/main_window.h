@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "tests/support/qt_printers.h"
 #include "ui/frm_main.h"
 
 // A folder under the test's working folder holding empty files of these names (or of `size`).
