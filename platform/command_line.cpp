@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // The arguments after the program, by the Microsoft C runtime's rules.
 QStringList SplitArguments(QStringView text) {
@@ -43,18 +45,17 @@ QStringList SplitArguments(QStringView text) {
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const QString& line) {
-    qsizetype programEnd = 0;
-    qsizetype argumentsStart = 0;
     CommandLine command;
+    qsizetype argumentsStart = 0;
     if (line.startsWith(u'"')) {
+        // No escapes in the program's name: it ends at the next quote, or with the line.
         const qsizetype closingQuote = line.indexOf(u'"', 1);
-        programEnd = closingQuote < 0 ? line.size() : closingQuote;
-        argumentsStart = closingQuote < 0 ? line.size() : closingQuote + 1;
+        const qsizetype programEnd = closingQuote < 0 ? line.size() : closingQuote;
         command.program = line.sliced(1, programEnd - 1);
+        argumentsStart = closingQuote < 0 ? line.size() : closingQuote + 1;
     } else {
-        while (programEnd < line.size() && !IsBlank(line[programEnd])) ++programEnd;
-        argumentsStart = programEnd;
-        command.program = line.first(programEnd);
+        while (argumentsStart < line.size() && !IsBlank(line[argumentsStart])) ++argumentsStart;
+        command.program = line.first(argumentsStart);
     }
     if (command.program.isEmpty()) return std::nullopt;
     command.arguments = SplitArguments(QStringView(line).sliced(argumentsStart));

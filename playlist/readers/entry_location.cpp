@@ -8,7 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IsSeparator(QChar c) { return c == u'/' || c == u'\\'; }
+bool IsSeparator(QChar c) {
+    return c == u'/' || c == u'\\';
+}
 
 bool IsAsciiLetter(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
@@ -29,12 +31,15 @@ bool HasUrlScheme(QStringView entry) {
     const qsizetype colon = entry.indexOf(u"://");
     if (colon < 2 || !IsAsciiLetter(entry[0])) return false;
     for (QChar c : entry.first(colon)) {
-        if (!IsAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.') return false;
+        if (!IsAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
+            return false;
     }
     return true;
 }
 
-bool IsFileUri(QStringView entry) { return entry.startsWith(u"file:", Qt::CaseInsensitive); }
+bool IsFileUri(QStringView entry) {
+    return entry.startsWith(u"file:", Qt::CaseInsensitive);
+}
 
 // "file:///home/u/a%20b.mp3" -> "/home/u/a b.mp3", "file:///C:/x" -> "C:/x",
 // "file://server/share/x" -> "//server/share/x". Percent-decoded bytes follow the same UTF-8 or
@@ -47,8 +52,7 @@ QString LocalPathOfFileUri(QStringView uri) {
         const qsizetype slash = rest.indexOf(u'/');
         const QStringView host = slash < 0 ? rest : rest.first(slash);
         const QStringView hostPath = slash < 0 ? QStringView() : rest.sliced(slash);
-        const bool isLocal =
-            host.isEmpty() || host.compare(u"localhost", Qt::CaseInsensitive) == 0;
+        const bool isLocal = host.isEmpty() || host.compare(u"localhost", Qt::CaseInsensitive) == 0;
         if (!isLocal) path = u"//"_s + host.toString();
         path += hostPath;
     } else {

@@ -7,8 +7,9 @@
 namespace {
 
 QString XmlErrorReason(const QXmlStreamReader& xml) {
-    return NotAPlaylistOfType(u"WPL") +
-           QStringLiteral(" Ошибка XML, строка %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+    return NotAPlaylistOfType(u"WPL") + QStringLiteral(" Ошибка XML, строка %1: %2")
+                                            .arg(xml.lineNumber())
+                                            .arg(xml.errorString());
 }
 
 }  // namespace
@@ -32,11 +33,11 @@ ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder) {
                 return ReadFailure(NotAPlaylistOfType(u"WPL") +
                                    QStringLiteral(" Корневой элемент не smil."));
         } else if (xml.name() == u"media") {
-            AppendEntry(contents, xml.attributes().value(QLatin1StringView("src")).toString(), playlistFolder);
+            AppendEntry(contents, xml.attributes().value(QLatin1StringView("src")).toString(),
+                        playlistFolder);
         } else if (xml.name() == u"title" && !hasTitle) {
             hasTitle = true;
-            contents.title =
-                xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            contents.title = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         }
     }
     if (xml.hasError()) return ReadFailure(XmlErrorReason(xml));

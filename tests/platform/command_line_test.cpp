@@ -18,10 +18,12 @@ TEST(CommandLine, ReadsProgramAndArgumentsAsWindowsDoes) {
         QStringList arguments;
     } cases[] = {
         {"\"/usr/bin/mpv\"/home/u/x.m3u", "/usr/bin/mpv", {"/home/u/x.m3u"}},
-        {"\"C:\\Program Files\\P\\p.exe\"C:\\Apps\\Temp\\m3upl.m3u", "C:\\Program Files\\P\\p.exe",
+        {"\"C:\\Program Files\\P\\p.exe\"C:\\Apps\\Temp\\m3upl.m3u",
+         "C:\\Program Files\\P\\p.exe",
          {"C:\\Apps\\Temp\\m3upl.m3u"}},
         {"\"C:\\Program Files\\P\\p.exe\" /Open \"C:\\My Lists\\wplpl.wpl\"",
-         "C:\\Program Files\\P\\p.exe", {"/Open", "C:\\My Lists\\wplpl.wpl"}},
+         "C:\\Program Files\\P\\p.exe",
+         {"/Open", "C:\\My Lists\\wplpl.wpl"}},
         {"\"/opt/my player/p\"", "/opt/my player/p", {}},
         {"\"/opt/p\"  \t", "/opt/p", {}},
         {"\"/opt/no closing quote", "/opt/no closing quote", {}},

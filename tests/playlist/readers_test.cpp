@@ -1,10 +1,9 @@
-#include "playlist/readers/playlist_readers.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 
+#include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
 
 using namespace Qt::StringLiterals;
@@ -37,7 +36,9 @@ void ExpectReads(Reader read, const ReadCase& c) {
 }
 
 // Bytes of a literal that may hold NUL or be followed by a hex-looking character.
-QByteArray Bytes(std::string_view text) { return QByteArray(text.data(), qsizetype(text.size())); }
+QByteArray Bytes(std::string_view text) {
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
 
 }  // namespace
 
@@ -50,14 +51,17 @@ TEST(M3uReader, ReadsRealFiles) {
          {"/m/a b #1;&.mp3", u"/m/К.mp3"_s}},
         {"UTF-8 byte-order mark, LF", "\xEF\xBB\xBF/m/a.mp3\n/m/b.mp3\n", {"/m/a.mp3", "/m/b.mp3"}},
         {"CR line ends", "/m/a.mp3\r/m/b.mp3\r", {"/m/a.mp3", "/m/b.mp3"}},
-        {"mixed line ends, none at the end", "/m/a.mp3\r\n/m/b.mp3\n/m/c.mp3\r/m/d.mp3",
+        {"mixed line ends, none at the end",
+         "/m/a.mp3\r\n/m/b.mp3\n/m/c.mp3\r/m/d.mp3",
          {"/m/a.mp3", "/m/b.mp3", "/m/c.mp3", "/m/d.mp3"}},
-        {"blank lines and blanks around", "\r\n \t/m/a b.mp3 \t\r\n\r\n   \r\n\t/m/c.mp3",
+        {"blank lines and blanks around",
+         "\r\n \t/m/a b.mp3 \t\r\n\r\n   \r\n\t/m/c.mp3",
          {"/m/a b.mp3", "/m/c.mp3"}},
         {"#EXTINF titles with commas are comments",
          "#EXTM3U\r\n#EXTINF:215,Artist, The - Song, Part 2\r\n/m/a.mp3\r\n#EXT-X-OTHER:1\r\n",
          {"/m/a.mp3"}},
-        {"Windows-1251 text", "C:\\\xCC\xF3\xE7\xFB\xEA\xE0\\\xCA\xE8\xED\xEE.mp3",
+        {"Windows-1251 text",
+         "C:\\\xCC\xF3\xE7\xFB\xEA\xE0\\\xCA\xE8\xED\xEE.mp3",
          {u"C:\\Музыка\\Кино.mp3"_s}},
         {"UTF-8 text", "C:\\\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE \xC3\xA9.mp3", {u"C:\\Кино é.mp3"_s}},
         {"Windows-form paths stay as written",
@@ -73,7 +77,8 @@ TEST(M3uReader, ReadsRealFiles) {
          {"/m/a b#c;.mp3", u"C:/M/К.mp3"_s, "/m/x.mp3", "//server/share/y.mp3", "/m/z.mp3",
           "D:/w.mp3", u"/m/К.mp3"_s}},
         {"file URI naming nothing is dropped", "file://\r\n/m/a.mp3", {"/m/a.mp3"}},
-        {"other addresses are kept as written", "http://radio.example/a%20b.mp3",
+        {"other addresses are kept as written",
+         "http://radio.example/a%20b.mp3",
          {"http://radio.example/a%20b.mp3"}},
         {"empty file", "", {}},
         {"byte-order mark only", "\xEF\xBB\xBF", {}},
@@ -88,28 +93,36 @@ TEST(PlsReader, TakesFileKeysInOrderOfTheirNumbers) {
          "[playlist]\r\nFile1=/m/a b.mp3\r\nTitle1=?-?\r\nLength1=0\r\nFile2=/m/\xD0\x9A.mp3\r\n"
          "Title2=?-?\r\nLength2=0\r\nNumberOfEntries=2\r\nVersion=2\r\n\r\n",
          {"/m/a b.mp3", u"/m/К.mp3"_s}},
-        {"out of order, with gaps", "[playlist]\nFile10=/m/d\nFile3=/m/b\nFile1=/m/a\nFile7=/m/c\n",
+        {"out of order, with gaps",
+         "[playlist]\nFile10=/m/d\nFile3=/m/b\nFile1=/m/a\nFile7=/m/c\n",
          {"/m/a", "/m/b", "/m/c", "/m/d"}},
-        {"NumberOfEntries too low", "[playlist]\nNumberOfEntries=1\nFile1=/m/a\nFile2=/m/b\n",
+        {"NumberOfEntries too low",
+         "[playlist]\nNumberOfEntries=1\nFile1=/m/a\nFile2=/m/b\n",
          {"/m/a", "/m/b"}},
         {"NumberOfEntries too high", "[playlist]\nFile1=/m/a\nNumberOfEntries=99\n", {"/m/a"}},
         {"NumberOfEntries not a number", "[playlist]\nFile1=/m/a\nNumberOfEntries=x\n", {"/m/a"}},
-        {"keys and section in any case", "[PlayList]\nFILE2=/m/b\nfile1=/m/a\nNUMBEROFENTRIES=2",
+        {"keys and section in any case",
+         "[PlayList]\nFILE2=/m/b\nfile1=/m/a\nNUMBEROFENTRIES=2",
          {"/m/a", "/m/b"}},
-        {"blanks around keys and values", " [ playlist ] \r\n File1 = /m/a b.mp3 \r\n",
+        {"blanks around keys and values",
+         " [ playlist ] \r\n File1 = /m/a b.mp3 \r\n",
          {"/m/a b.mp3"}},
         {"value holding = and ;", "[playlist]\nFile1=/m/a=b;c.mp3", {"/m/a=b;c.mp3"}},
         {"empty value skipped", "[playlist]\nFile1=\nFile2=/m/b", {"/m/b"}},
-        {"a repeated number keeps its first key", "[playlist]\nFile1=/m/a\nFile01=/m/x\nFile1=/m/y",
+        {"a repeated number keeps its first key",
+         "[playlist]\nFile1=/m/a\nFile01=/m/x\nFile1=/m/y",
          {"/m/a"}},
         {"numbers longer than any integer",
          "[playlist]\nFile99999999999999999999999=/m/z\nFile2=/m/b\nFile100000000000000000000=/m/y",
          {"/m/b", "/m/y", "/m/z"}},
         {"only the playlist section counts",
-         "[other]\nFile1=/m/x\n[playlist]\nFile1=/m/a\n[more]\nFile2=/m/y", {"/m/a"}},
+         "[other]\nFile1=/m/x\n[playlist]\nFile1=/m/a\n[more]\nFile2=/m/y",
+         {"/m/a"}},
         {"keys that only look like files are ignored",
-         "[playlist]\nFile=/m/x\nFile1a=/m/y\nFiles1=/m/z\n;File2=/m/w\nFile1=/m/a", {"/m/a"}},
-        {"relative and Windows-1251 entries", "[playlist]\r\nFile1=\xCA\xE8\xED\xEE.mp3\r\n",
+         "[playlist]\nFile=/m/x\nFile1a=/m/y\nFiles1=/m/z\n;File2=/m/w\nFile1=/m/a",
+         {"/m/a"}},
+        {"relative and Windows-1251 entries",
+         "[playlist]\r\nFile1=\xCA\xE8\xED\xEE.mp3\r\n",
          {u"/home/u/Lists/Кино.mp3"_s}},
         {"empty file", "", {}},
         {"blank lines only", "\r\n \r\n", {}},
@@ -122,7 +135,8 @@ TEST(WplReader, ReadsMediaAndTitle) {
         {"as this program writes it",
          "<?wpl version=\"1.0\"?>\r\n<smil>\r\n<head>\r\n<meta name=\"Generator\" "
          "content=\"Lyrantel\"/>\r\n<title>&#1052;&#1086;&#1081; &amp; list</title>\r\n</head>\r\n"
-         "<body>\r\n<seq>\r\n<media src=\"/m/a &amp; b &lt;1&gt; &quot;q&quot; &apos;s&apos;.mp3\"/>"
+         "<body>\r\n<seq>\r\n<media src=\"/m/a &amp; b &lt;1&gt; &quot;q&quot; "
+         "&apos;s&apos;.mp3\"/>"
          "\r\n<media src=\"/m/&#1050;&#x438;.mp3\"/>\r\n</seq>\r\n</body>\r\n</smil>\r\n\r\n",
          {"/m/a & b <1> \"q\" 's'.mp3", u"/m/Ки.mp3"_s},
          u"Мой & list"_s},
@@ -141,9 +155,12 @@ TEST(WplReader, ReadsMediaAndTitle) {
          "<media src=\"/m/a\"/></body></smil>",
          {"/m/b", "/m/a"},
          "One"},
-        {"Windows-1251 bytes", "<smil><head><title>\xCA\xE8\xED\xEE</title></head></smil>", {},
+        {"Windows-1251 bytes",
+         "<smil><head><title>\xCA\xE8\xED\xEE</title></head></smil>",
+         {},
          u"Кино"_s},
-        {"internal entities", "<!DOCTYPE smil [<!ENTITY m \"/music\">]><smil><media src=\"&m;/a\"/></smil>",
+        {"internal entities",
+         "<!DOCTYPE smil [<!ENTITY m \"/music\">]><smil><media src=\"&m;/a\"/></smil>",
          {"/music/a"}},
         {"empty file", "", {}},
         {"blanks only", "\xEF\xBB\xBF \r\n", {}},
@@ -212,8 +229,10 @@ TEST(PlaylistFileReader, PicksTheReaderByExtension) {
         {"a.m3u", "#EXTM3U\r\nsub\\a.mp3\r\n", {folder + "/sub/a.mp3"}},
         {"b.M3U8", "/m/b.mp3", {"/m/b.mp3"}},
         {"c.Pls", "[playlist]\nFile1=c.mp3", {folder + "/c.mp3"}},
-        {"d.WPL", "<smil><head><title>T</title></head><media src=\"d.mp3\"/></smil>",
-         {folder + "/d.mp3"}, "T"},
+        {"d.WPL",
+         "<smil><head><title>T</title></head><media src=\"d.mp3\"/></smil>",
+         {folder + "/d.mp3"},
+         "T"},
     };
     for (const auto& c : cases) {
         const ReadResult result = ReadPlaylistFile(WriteFile(c.name, c.bytes));
@@ -247,7 +266,8 @@ TEST(PlaylistFileReader, RefusesWhatItCannotRead) {
     }
     const ReadResult folder = ReadPlaylistFile(folderNamedLikeAList);
     EXPECT_FALSE(folder.contents);
-    EXPECT_TRUE(folder.error.startsWith(u"Файл не удалось прочитать"_s)) << folder.error.toStdString();
+    EXPECT_TRUE(folder.error.startsWith(u"Файл не удалось прочитать"_s))
+        << folder.error.toStdString();
 }
 
 // The sample files of tests/data/playlists, which also seed the fuzz targets.
@@ -260,14 +280,11 @@ TEST(PlaylistFileReader, ReadsTheSampleFiles) {
         QString title = QString();
     } cases[] = {
         {"ours.m3u", {"/home/u/Music/a b #1;&.mp3", u"/home/u/Music/Кино.mp3"_s}},
-        {"cp1251_crlf.m3u",
-         {samples.filePath(u"Музыка/Кино - Звезда.mp3"_s), "C:\\Music\\b.mp3"}},
+        {"cp1251_crlf.m3u", {samples.filePath(u"Музыка/Кино - Звезда.mp3"_s), "C:\\Music\\b.mp3"}},
         {"bom_lf.m3u8", {musicFolder + u"/Песня.mp3"_s, "/home/u/Music/a b.mp3"}},
         {"ours.pls", {"/home/u/Music/a b.mp3", u"/home/u/Music/Кино.mp3"_s}},
         {"gaps.pls", {"C:\\Music\\a.mp3", "C:\\Music\\c.mp3", samples.filePath("d.mp3")}},
-        {"ours.wpl",
-         {"/home/u/Music/a & b <1>.mp3", u"/home/u/Music/Кино.mp3"_s},
-         u"Мой & list"_s},
+        {"ours.wpl", {"/home/u/Music/a & b <1>.mp3", u"/home/u/Music/Кино.mp3"_s}, u"Мой & list"_s},
         {"relative_bom.wpl",
          {musicFolder + u"/Кино.wma"_s, "C:\\Music\\Rock & Roll.mp3"},
          u"Вечер"_s},

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QThread>
 
-QString FakePlayerPath() { return QStringLiteral(LYRANTEL_FAKE_PLAYER); }
+QString FakePlayerPath() {
+    return QStringLiteral(LYRANTEL_FAKE_PLAYER);
+}
 
 QList<FakePlayerStart> ReadFakePlayerLog(const QString& logPath) {
     QFile file(logPath);
