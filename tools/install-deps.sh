@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth libxml2-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,14 @@
+#include "playlist/readers/playlist_readers.h"
+#include "playlist/readers/playlist_text.h"
+#include "playlist/readers/reader_common.h"
+
+// Every line is an entry except comments: "#EXTM3U", "#EXTINF:..." and any other "#" line.
+ReadResult ReadM3u(const QByteArray& bytes, const QString& playlistFolder) {
+    const QString text = DecodePlaylistBytes(bytes);
+    if (LooksBinary(text)) return ReadFailure(NotAPlaylistOfType(u"M3U"));
+    PlaylistContents contents;
+    for (const QString& line : PlaylistLines(text)) {
+        if (!line.startsWith(u'#')) AppendEntry(contents, line, playlistFolder);
+    }
+    return {std::move(contents), QString()};
+}

@@ -1,0 +1,45 @@
+#include <QFile>
+#include <QFileInfo>
+
+#include "playlist/readers/playlist_readers.h"
+#include "playlist/readers/reader_common.h"
+
+namespace {
+
+using Reader = ReadResult (*)(const QByteArray&, const QString&);
+
+Reader ReaderForSuffix(const QString& suffix) {
+    const QString lower = suffix.toLower();
+    if (lower == u"m3u" || lower == u"m3u8") return ReadM3u;
+    if (lower == u"pls") return ReadPls;
+    if (lower == u"wpl") return ReadWpl;
+    return nullptr;
+}
+
+QString TooLargeReason() {
+    return QStringLiteral("Файл больше %1 МБ: это не список воспроизведения.")
+        .arg(kMaxPlaylistFileBytes / (1024 * 1024));
+}
+
+QString UnreadableReason(const QFile& file) {
+    return QStringLiteral("Файл не удалось прочитать: %1").arg(file.errorString());
+}
+
+}  // namespace
+
+ReadResult ReadPlaylistFile(const QString& path) {
+    const QFileInfo info(path);
+    const Reader read = ReaderForSuffix(info.suffix());
+    if (!read)
+        return ReadFailure(QStringLiteral(
+            "Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."));
+    if (info.size() > kMaxPlaylistFileBytes) return ReadFailure(TooLargeReason());
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return ReadFailure(UnreadableReason(file));
+    // One byte more than allowed shows a file that grew after its size was asked.
+    const QByteArray bytes = file.read(kMaxPlaylistFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) return ReadFailure(UnreadableReason(file));
+    if (bytes.size() > kMaxPlaylistFileBytes) return ReadFailure(TooLargeReason());
+    return read(bytes, info.absolutePath());
+}

@@ -1,0 +1,5 @@
+#include "tests/fuzz/fuzz_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return FuzzReader(ReadWpl, data, size);
+}

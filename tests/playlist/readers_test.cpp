@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "playlist/readers/playlist_readers.h"
+#include "tests/support/isolation.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Reader = ReadResult (*)(const QByteArray&, const QString&);
+
+const QString kFolder = QStringLiteral("/home/u/Lists");
+
+struct ReadCase {
+    const char* name;
+    QByteArray bytes;
+    QStringList entries;  // written with "/", compared in native form
+    QString title = QString();
+};
+
+QStringList Native(const QStringList& paths) {
+    QStringList native;
+    for (const QString& path : paths) native.append(QDir::toNativeSeparators(path));
+    return native;
+}
+
+void ExpectReads(Reader read, const ReadCase& c) {
+    const ReadResult result = read(c.bytes, kFolder);
+    ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
+    EXPECT_TRUE(result.error.isEmpty()) << c.name;
+    EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
+    EXPECT_EQ(result.contents->title, c.title) << c.name;
+}
+
+// Bytes of a literal that may hold NUL or be followed by a hex-looking character.
+QByteArray Bytes(std::string_view text) {
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+// Line ends, blanks, encodings and path forms are read the same way by the M3U and PLS readers,
+// so they are covered once here.
+TEST(M3uReader, ReadsRealFiles) {
+    const ReadCase cases[] = {
+        {"as this program writes it",
+         "#EXTM3U\r\n#EXTINF:0,?-?\r\n/m/a b #1;&.mp3\r\n#EXTINF:0,?-?\r\n/m/\xD0\x9A.mp3\r\n\r\n",
+         {"/m/a b #1;&.mp3", u"/m/К.mp3"_s}},
+        {"UTF-8 byte-order mark, LF", "\xEF\xBB\xBF/m/a.mp3\n/m/b.mp3\n", {"/m/a.mp3", "/m/b.mp3"}},
+        {"CR line ends", "/m/a.mp3\r/m/b.mp3\r", {"/m/a.mp3", "/m/b.mp3"}},
+        {"mixed line ends, none at the end",
+         "/m/a.mp3\r\n/m/b.mp3\n/m/c.mp3\r/m/d.mp3",
+         {"/m/a.mp3", "/m/b.mp3", "/m/c.mp3", "/m/d.mp3"}},
+        {"blank lines and blanks around",
+         "\r\n \t/m/a b.mp3 \t\r\n\r\n   \r\n\t/m/c.mp3",
+         {"/m/a b.mp3", "/m/c.mp3"}},
+        {"#EXTINF titles with commas are comments",
+         "#EXTM3U\r\n#EXTINF:215,Artist, The - Song, Part 2\r\n/m/a.mp3\r\n#EXT-X-OTHER:1\r\n",
+         {"/m/a.mp3"}},
+        {"Windows-1251 text",
+         "C:\\\xCC\xF3\xE7\xFB\xEA\xE0\\\xCA\xE8\xED\xEE.mp3",
+         {u"C:\\Музыка\\Кино.mp3"_s}},
+        {"UTF-8 text", "C:\\\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE \xC3\xA9.mp3", {u"C:\\Кино é.mp3"_s}},
+        {"Windows-form paths stay as written",
+         "C:\\Music\\a.mp3\r\nD:/b.mp3\r\n\\\\server\\share\\c.mp3\r\nE:\\",
+         {"C:\\Music\\a.mp3", "D:/b.mp3", "\\\\server\\share\\c.mp3", "E:\\"}},
+        {"relative paths against the list's folder",
+         "Music\\a.mp3\r\n../Other/b.mp3\r\n./c.mp3\r\nsub/d e.mp3\r\n..\\..\\f.mp3",
+         {"/home/u/Lists/Music/a.mp3", "/home/u/Other/b.mp3", "/home/u/Lists/c.mp3",
+          "/home/u/Lists/sub/d e.mp3", "/home/f.mp3"}},
+        {"file URIs, percent-decoded",
+         "file:///m/a%20b%23c%3B.mp3\r\nfile:///C:/M/%D0%9A.mp3\r\nfile://localhost/m/x.mp3\r\n"
+         "file://server/share/y.mp3\r\nFILE:///m/z.mp3\r\nfile:///D|/w.mp3\r\nfile:///m/%CA.mp3",
+         {"/m/a b#c;.mp3", u"C:/M/К.mp3"_s, "/m/x.mp3", "//server/share/y.mp3", "/m/z.mp3",
+          "D:/w.mp3", u"/m/К.mp3"_s}},
+        {"file URI naming nothing is dropped", "file://\r\n/m/a.mp3", {"/m/a.mp3"}},
+        {"other addresses are kept as written",
+         "http://radio.example/a%20b.mp3",
+         {"http://radio.example/a%20b.mp3"}},
+        {"empty file", "", {}},
+        {"byte-order mark only", "\xEF\xBB\xBF", {}},
+        {"comments only", "#EXTM3U\r\n\r\n", {}},
+    };
+    for (const ReadCase& c : cases) ExpectReads(ReadM3u, c);
+}
+
+TEST(PlsReader, TakesFileKeysInOrderOfTheirNumbers) {
+    const ReadCase cases[] = {
+        {"as this program writes it",
+         "[playlist]\r\nFile1=/m/a b.mp3\r\nTitle1=?-?\r\nLength1=0\r\nFile2=/m/\xD0\x9A.mp3\r\n"
+         "Title2=?-?\r\nLength2=0\r\nNumberOfEntries=2\r\nVersion=2\r\n\r\n",
+         {"/m/a b.mp3", u"/m/К.mp3"_s}},
+        {"out of order, with gaps",
+         "[playlist]\nFile10=/m/d\nFile3=/m/b\nFile1=/m/a\nFile7=/m/c\n",
+         {"/m/a", "/m/b", "/m/c", "/m/d"}},
+        {"NumberOfEntries too low",
+         "[playlist]\nNumberOfEntries=1\nFile1=/m/a\nFile2=/m/b\n",
+         {"/m/a", "/m/b"}},
+        {"NumberOfEntries too high", "[playlist]\nFile1=/m/a\nNumberOfEntries=99\n", {"/m/a"}},
+        {"NumberOfEntries not a number", "[playlist]\nFile1=/m/a\nNumberOfEntries=x\n", {"/m/a"}},
+        {"keys and section in any case",
+         "[PlayList]\nFILE2=/m/b\nfile1=/m/a\nNUMBEROFENTRIES=2",
+         {"/m/a", "/m/b"}},
+        {"blanks around keys and values",
+         " [ playlist ] \r\n File1 = /m/a b.mp3 \r\n",
+         {"/m/a b.mp3"}},
+        {"value holding = and ;", "[playlist]\nFile1=/m/a=b;c.mp3", {"/m/a=b;c.mp3"}},
+        {"empty value skipped", "[playlist]\nFile1=\nFile2=/m/b", {"/m/b"}},
+        {"a repeated number keeps its first key",
+         "[playlist]\nFile1=/m/a\nFile01=/m/x\nFile1=/m/y",
+         {"/m/a"}},
+        {"numbers longer than any integer",
+         "[playlist]\nFile99999999999999999999999=/m/z\nFile2=/m/b\nFile100000000000000000000=/m/y",
+         {"/m/b", "/m/y", "/m/z"}},
+        {"only the playlist section counts",
+         "[other]\nFile1=/m/x\n[playlist]\nFile1=/m/a\n[more]\nFile2=/m/y",
+         {"/m/a"}},
+        {"keys that only look like files are ignored",
+         "[playlist]\nFile=/m/x\nFile1a=/m/y\nFiles1=/m/z\n;File2=/m/w\nFile1=/m/a",
+         {"/m/a"}},
+        {"relative and Windows-1251 entries",
+         "[playlist]\r\nFile1=\xCA\xE8\xED\xEE.mp3\r\n",
+         {u"/home/u/Lists/Кино.mp3"_s}},
+        {"empty file", "", {}},
+        {"blank lines only", "\r\n \r\n", {}},
+    };
+    for (const ReadCase& c : cases) ExpectReads(ReadPls, c);
+}
+
+TEST(WplReader, ReadsMediaAndTitle) {
+    const ReadCase cases[] = {
+        {"as this program writes it",
+         "<?wpl version=\"1.0\"?>\r\n<smil>\r\n<head>\r\n<meta name=\"Generator\" "
+         "content=\"Lyrantel\"/>\r\n<title>&#1052;&#1086;&#1081; &amp; list</title>\r\n</head>\r\n"
+         "<body>\r\n<seq>\r\n<media src=\"/m/a &amp; b &lt;1&gt; &quot;q&quot; "
+         "&apos;s&apos;.mp3\"/>"
+         "\r\n<media src=\"/m/&#1050;&#x438;.mp3\"/>\r\n</seq>\r\n</body>\r\n</smil>\r\n\r\n",
+         {"/m/a & b <1> \"q\" 's'.mp3", u"/m/Ки.mp3"_s},
+         u"Мой & list"_s},
+        {"byte-order mark, XML declaration, relative and Windows-form sources",
+         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<smil><head><title> Evening "
+         "</title></head><body><seq><media src=\"..\\Music\\a.wma\" tid=\"{1}\"/>"
+         "<media src=\"C:\\Music\\b.mp3\"/></seq></body></smil>",
+         {"/home/u/Music/a.wma", "C:\\Music\\b.mp3"},
+         "Evening"},
+        {"missing title, media without src, any nesting",
+         "<smil><body><media/><media src=\"\"/><seq><seq><media src=\"/m/a\"/></seq></seq>"
+         "</body></smil>",
+         {"/m/a"}},
+        {"first title only, in document order",
+         "<smil><head><title>One</title><title>Two</title></head><body><media src=\"/m/b\"/>"
+         "<media src=\"/m/a\"/></body></smil>",
+         {"/m/b", "/m/a"},
+         "One"},
+        {"Windows-1251 bytes",
+         "<smil><head><title>\xCA\xE8\xED\xEE</title></head></smil>",
+         {},
+         u"Кино"_s},
+        {"internal entities",
+         "<!DOCTYPE smil [<!ENTITY m \"/music\">]><smil><media src=\"&m;/a\"/></smil>",
+         {"/music/a"}},
+        {"empty file", "", {}},
+        {"blanks only", "\xEF\xBB\xBF \r\n", {}},
+    };
+    for (const ReadCase& c : cases) ExpectReads(ReadWpl, c);
+}
+
+TEST(PlaylistReaders, GiveTheReasonWhenTheFileIsNotTheirs) {
+    const struct {
+        const char* name;
+        Reader read;
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {"binary M3U", ReadM3u, Bytes(std::string_view("ID3\x03\x00\x00\x00\x00/m/a.mp3", 16)),
+         u"Файл не является списком воспроизведения M3U."_s},
+        {"binary PLS", ReadPls, Bytes(std::string_view("[playlist]\nFile1=\x00", 18)),
+         u"Файл не является списком воспроизведения PLS."_s},
+        {"PLS without its section", ReadPls, "File1=/m/a.mp3\r\n",
+         u"Файл не является списком воспроизведения PLS. Нет раздела [playlist]."_s},
+        {"PLS holding another section only", ReadPls, "[other]\nFile1=/m/a",
+         u"Файл не является списком воспроизведения PLS. Нет раздела [playlist]."_s},
+        {"XML that is not WPL", ReadWpl, "<html><media src=\"/m/a\"/></html>",
+         u"Файл не является списком воспроизведения WPL. Корневой элемент не smil."_s},
+        {"mismatched tag", ReadWpl,
+         "<?wpl version=\"1.0\"?>\r\n<smil>\r\n<head><title>x</titel></head>\r\n</smil>\r\n",
+         u"Файл не является списком воспроизведения WPL. Ошибка XML, строка 3: Opening and "
+         u"ending tag mismatch."_s},
+        {"cut short", ReadWpl, "<smil>\n<body>\n<media src=\"/m/a\"/>\n",
+         u"Файл не является списком воспроизведения WPL. Ошибка XML, строка 4: Premature end of "
+         u"document."_s},
+        {"bad character reference", ReadWpl, "<smil>\n<media src=\"/m/&#0;\"/>\n</smil>",
+         u"Файл не является списком воспроизведения WPL. Ошибка XML, строка 2: Invalid "
+         u"character reference."_s},
+        {"not XML at all", ReadWpl, "/m/a.mp3\r\n",
+         u"Файл не является списком воспроизведения WPL. Ошибка XML, строка 1: Start tag "
+         u"expected."_s},
+    };
+    for (const auto& c : cases) {
+        const ReadResult result = c.read(c.bytes, kFolder);
+        EXPECT_FALSE(result.contents) << c.name;
+        EXPECT_EQ(result.error, c.reason) << c.name;
+    }
+}
+
+namespace {
+
+QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(TestWorkFolder()).filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+}  // namespace
+
+TEST(PlaylistFileReader, PicksTheReaderByExtension) {
+    const QString folder = TestWorkFolder();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QStringList entries;
+        QString title = QString();
+    } cases[] = {
+        {"a.m3u", "#EXTM3U\r\nsub\\a.mp3\r\n", {folder + "/sub/a.mp3"}},
+        {"b.M3U8", "/m/b.mp3", {"/m/b.mp3"}},
+        {"c.Pls", "[playlist]\nFile1=c.mp3", {folder + "/c.mp3"}},
+        {"d.WPL",
+         "<smil><head><title>T</title></head><media src=\"d.mp3\"/></smil>",
+         {folder + "/d.mp3"},
+         "T"},
+    };
+    for (const auto& c : cases) {
+        const ReadResult result = ReadPlaylistFile(WriteFile(c.name, c.bytes));
+        ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
+        EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
+        EXPECT_EQ(result.contents->title, c.title) << c.name;
+    }
+}
+
+TEST(PlaylistFileReader, RefusesWhatItCannotRead) {
+    const QString tooLarge = WriteFile("big.m3u", "/m/a.mp3\n");
+    QFile(tooLarge).resize(kMaxPlaylistFileBytes + 1);  // sparse: costs no disk
+    const QString folderNamedLikeAList = QDir(TestWorkFolder()).filePath("folder.m3u");
+    QDir().mkpath(folderNamedLikeAList);
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {WriteFile("a.txt", "/m/a.mp3"),
+         u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."_s},
+        {WriteFile("noextension", "/m/a.mp3"),
+         u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."_s},
+        {tooLarge, u"Файл больше 64 МБ: это не список воспроизведения."_s},
+        {QDir(TestWorkFolder()).filePath("missing.pls"),
+         u"Файл не удалось прочитать: No such file or directory"_s},
+    };
+    for (const auto& c : cases) {
+        const ReadResult result = ReadPlaylistFile(c.path);
+        EXPECT_FALSE(result.contents) << c.path.toStdString();
+        EXPECT_EQ(result.error, c.reason) << c.path.toStdString();
+    }
+    const ReadResult folder = ReadPlaylistFile(folderNamedLikeAList);
+    EXPECT_FALSE(folder.contents);
+    EXPECT_TRUE(folder.error.startsWith(u"Файл не удалось прочитать"_s))
+        << folder.error.toStdString();
+}
+
+// The sample files of tests/data/playlists, which also seed the fuzz targets.
+TEST(PlaylistFileReader, ReadsTheSampleFiles) {
+    const QDir samples(QStringLiteral(LYRANTEL_TEST_PLAYLISTS));
+    const QString musicFolder = QDir::cleanPath(samples.filePath("../Music"));
+    const struct {
+        const char* name;
+        QStringList entries;
+        QString title = QString();
+    } cases[] = {
+        {"ours.m3u", {"/home/u/Music/a b #1;&.mp3", u"/home/u/Music/Кино.mp3"_s}},
+        {"cp1251_crlf.m3u", {samples.filePath(u"Музыка/Кино - Звезда.mp3"_s), "C:\\Music\\b.mp3"}},
+        {"bom_lf.m3u8", {musicFolder + u"/Песня.mp3"_s, "/home/u/Music/a b.mp3"}},
+        {"ours.pls", {"/home/u/Music/a b.mp3", u"/home/u/Music/Кино.mp3"_s}},
+        {"gaps.pls", {"C:\\Music\\a.mp3", "C:\\Music\\c.mp3", samples.filePath("d.mp3")}},
+        {"ours.wpl", {"/home/u/Music/a & b <1>.mp3", u"/home/u/Music/Кино.mp3"_s}, u"Мой & list"_s},
+        {"relative_bom.wpl",
+         {musicFolder + u"/Кино.wma"_s, "C:\\Music\\Rock & Roll.mp3"},
+         u"Вечер"_s},
+    };
+    for (const auto& c : cases) {
+        const ReadResult result = ReadPlaylistFile(samples.filePath(c.name));
+        ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
+        EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
+        EXPECT_EQ(result.contents->title, c.title) << c.name;
+    }
+    const ReadResult broken = ReadPlaylistFile(samples.filePath("broken.wpl"));
+    EXPECT_FALSE(broken.contents);
+    EXPECT_TRUE(broken.error.contains(u"строка 3"_s)) << broken.error.toStdString();
+}
