@@ -12,6 +12,7 @@
 #include "platform/drive_roots.h"
 #include "platform/file_list.h"
 #include "platform/folder_list.h"
+#include "ui/frm_about.h"
 #include "ui/frm_tools.h"
 #include "ui/list_box.h"
 #include "ui/output_buffer.h"
@@ -83,7 +84,8 @@ void frmMain::wireHandlers() {
     const std::pair<const char*, void (frmMain::*)()> clicks[] = {
         {"lblAdd", &frmMain::lblAdd_Click},       {"lblAddAll", &frmMain::lblAddAll_Click},
         {"lblDelAll", &frmMain::lblDelAll_Click}, {"lblNew", &frmMain::lblNew_Click},
-        {"lblExit", &frmMain::lblExit_Click},
+        {"lblExit", &frmMain::lblExit_Click},     {"lblTools", &frmMain::lblTools_Click},
+        {"lblAbout", &frmMain::lblAbout_Click},
     };
     for (const auto& [name, handler] : clicks)
         connect(control<SkinLabel>(name), &SkinLabel::clicked, this, handler);
@@ -122,6 +124,7 @@ void frmMain::Form_Unload() {
     WriteAppSetting(Setting::Drive, Drive1->drive());
     // The program ends with its main window: the hidden windows go with it.
     frmTools_->hide();
+    if (frmAbout_) frmAbout_->hide();
     QCoreApplication::quit();
 }
 
@@ -140,4 +143,11 @@ void frmMain::imgClose_Click() {
 
 void frmMain::imgMinimize_Click() {
     setWindowState(windowState() | Qt::WindowMinimized);
+}
+
+void frmMain::lblTools_Click() { frmTools_->showModal(); }
+
+void frmMain::lblAbout_Click() {
+    if (!frmAbout_) frmAbout_ = std::make_unique<frmAbout>();
+    frmAbout_->showModal();
 }

@@ -16,6 +16,7 @@ class OutputBuffer;
 class SkinImage;
 class SkinLabel;
 class ValueLabel;
+class frmAbout;
 class frmTools;
 
 // The main window: its controls, built from the layout table, and the handlers of their events.
@@ -37,6 +38,8 @@ public:
     }
 
     frmTools& tools() { return *frmTools_; }
+    // Created at its first use.
+    frmAbout* about() { return frmAbout_.get(); }
 
     // Start and end.
     void Form_Load();
@@ -44,6 +47,8 @@ public:
     void lblExit_Click();
     void imgClose_Click();
     void imgMinimize_Click();
+    void lblTools_Click();
+    void lblAbout_Click();
 
     // Browser and type selector.
     void Drive1_Change();
@@ -75,6 +80,7 @@ private:
 
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<frmTools> frmTools_;
+    std::unique_ptr<frmAbout> frmAbout_;
     bool unloaded_ = false;
 
 public:

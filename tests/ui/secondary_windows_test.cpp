@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWindow>
+
+#include "app/settings_keys.h"
+#include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+#include "ui/frm_about.h"
+#include "ui/frm_tools.h"
+#include "ui/skin_image.h"
+#include "ui/skin_label.h"
+
+namespace {
+
+char okPicture(const frmMain& main, const frmTools& tools) {
+    const qint64 key = tools.imgOK->picture().cacheKey();
+    return key == main.imgButtonN->picture().cacheKey()   ? 'N'
+           : key == main.imgButtonO->picture().cacheKey() ? 'O'
+                                                          : '?';
+}
+
+}  // namespace
+
+TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
+    auto window = OpenMainWindow();
+    frmTools& tools = window->tools();
+    QStringList focusOrder;
+    std::string okStates;
+    bool keptOpenByKeys = false;
+    ModalAnswer user([&](QWidget* modal) {
+        if (modal != &tools) return;
+        QWindow* handle = tools.windowHandle();
+        for (int i = 0; i < 4; ++i) {
+            focusOrder.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(tools.txtMPPath, Qt::Key_Escape);
+        QTest::keyClick(tools.txtMPPath, Qt::Key_Return);
+        keptOpenByKeys = tools.isVisible();
+        for (const QPoint point : {QPoint(440, 266), QPoint(394, 270), QPoint(10, 290),
+                                   QPoint(440, 266)}) {  // label, margin, background, label
+            QTest::mouseMove(handle, point);
+            okStates += okPicture(*window, tools);
+        }
+        QTest::mouseClick(handle, Qt::LeftButton, {}, {440, 266});
+    });
+    ClickOn(window->control<SkinLabel>("lblTools"));
+    EXPECT_FALSE(tools.isVisible());
+    EXPECT_EQ(focusOrder, QStringList({"txtMPPath", "txtWAPath", "txtOthPlPath", "txtMPPath"}));
+    EXPECT_TRUE(keptOpenByKeys);
+    EXPECT_EQ(okStates, "OONO");
+    EXPECT_EQ(okPicture(*window, tools), 'O');  // lit when it shows again
+}
+
+TEST(SettingsWindow, EditsAreStoredAtExitWithOrWithoutOkAndSurviveASystemClose) {
+    auto window = OpenMainWindow();
+    frmTools& tools = window->tools();
+    ModalAnswer user([&](QWidget* modal) {
+        if (modal != &tools) return;
+        QTest::keyClicks(tools.txtWAPath, "\"/usr/bin/mpv\"");
+        tools.close();  // Alt+F4 and the like
+    });
+    ClickOn(window->control<SkinLabel>("lblTools"));
+    EXPECT_FALSE(tools.isVisible());
+    EXPECT_EQ(tools.txtWAPath->text(), "\"/usr/bin/mpv\"");
+
+    tools.txtOthPlPath->setText("typed while hidden");
+    window->close();
+    EXPECT_EQ(ReadAppSetting(Setting::WinAmpCommand), "\"/usr/bin/mpv\"");
+    EXPECT_EQ(ReadAppSetting(Setting::OtherPlayerCommand), "typed while hidden");
+}
+
+TEST(AboutWindow, OnlyAClickOnThePictureHidesIt) {
+    auto window = OpenMainWindow();
+    EXPECT_EQ(window->about(), nullptr);
+    bool stayedAfterLabelClick = false;
+    ModalAnswer user([&](QWidget* modal) {
+        auto* about = qobject_cast<frmAbout*>(modal);
+        if (!about) return;
+        EXPECT_EQ(about->size(), QSize(306, 183));
+        EXPECT_EQ(about->control<SkinLabel>("Label3")->text(), "Orvenhall (Автор: Kestrin)");
+        EXPECT_EQ(about->control<SkinLabel>("Label2")->text(), "v1.0");
+        EXPECT_EQ(about->control<SkinLabel>("Label1")->text(), "Lyrantel");
+        QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, {150, 48});  // the name
+        stayedAfterLabelClick = about->isVisible();
+        QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, {10, 100});  // the picture
+    });
+    ClickOn(window->control<SkinLabel>("lblAbout"));
+    frmAbout* first = window->about();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(stayedAfterLabelClick);
+    EXPECT_FALSE(first->isVisible());
+    ClickOn(window->control<SkinLabel>("lblAbout"));
+    EXPECT_EQ(window->about(), first);
+}

@@ -1,0 +1,39 @@
+#include "ui/frm_about.h"
+
+#include "ui/skin_image.h"
+#include "ui/skin_label.h"
+#include "ui/window_builder.h"
+
+namespace {
+
+using K = ControlKind;
+
+constexpr ControlSpec kAboutWindow[] = {
+    {"Label3", K::CaptionLabel, {24, 128, 265, 17}, u"Orvenhall (Автор: Kestrin)"},
+    {"Label2", K::CaptionLabel, {24, 152, 33, 17}, u"v1.0"},
+    {"Label1", K::CommandLabel, {24, 32, 265, 33}, u"Lyrantel"},
+    {"Image1", K::TitleButton, {0, 0, 306, 184}, u"", true, ":/skin/about.bmp"},
+};
+
+void paintText(QWidget* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+frmAbout::frmAbout() : SkinnedDialog({306, 183}) {
+    controls_ = BuildControls(this, kAboutWindow);
+    const QColor lightYellow(0xFF, 0xFF, 0x80);
+    paintText(control<SkinLabel>("Label3"), lightYellow);
+    paintText(control<SkinLabel>("Label2"), lightYellow);
+    auto* name = control<SkinLabel>("Label1");
+    paintText(name, QColor(0x00, 0xFF, 0xFF));
+    QFont nameFont = SkinFont(24, true);  // 18 pt at 96 dpi
+    nameFont.setItalic(true);
+    name->setFont(nameFont);
+    connect(control<SkinImage>("Image1"), &SkinImage::clicked, this, &frmAbout::Image1_Click);
+}
+
+void frmAbout::Image1_Click() { hide(); }
