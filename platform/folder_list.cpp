@@ -6,12 +6,6 @@
 #include "playlist/entry_path.h"
 #include "playlist/folder_listing.h"
 
-QString NativeFolderPath(const QString& folder) {
-    QString path = folder;
-    if (path.size() == 2 && path.at(1) == u':') path += u'/';
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
-}
-
 namespace {
 
 // Ancestors first: "/", "/home", "/home/u" for "/home/u".

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playlist/entry_path.h"
 #include "ui/list_box.h"
 
 // The folder list: the current folder's ancestors from the root down, the folder itself, then its
@@ -25,7 +26,3 @@ private:
     QString path_;
     QStringList rowPaths_;
 };
-
-// A folder in the native form the rest of the program stores and joins: "C:\Music", "C:\",
-// "/home/u/Music", "/". A bare drive designation ("c:") means that drive's root.
-QString NativeFolderPath(const QString& folder);

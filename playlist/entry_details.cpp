@@ -4,7 +4,7 @@
 #include "playlist/entry_details_text.h"
 #include "playlist/entry_path.h"
 #include "ui/frm_main.h"
-#include "ui/list_box.h"
+#include "ui/playlist_box.h"
 #include "ui/skin_label.h"
 
 void frmMain::lstPL_Click() {

@@ -17,3 +17,9 @@ SplitPath SplitEntryPath(const QString& path) {
     const bool isRoot = cut == 0 || (cut == 2 && path.at(1) == u':');
     return {path.left(isRoot ? cut + 1 : cut), path.mid(cut + 1)};
 }
+
+QString NativeFolderPath(const QString& folder) {
+    QString path = folder;
+    if (path.size() == 2 && path.at(1) == u':') path += u'/';
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
+}

@@ -15,3 +15,7 @@ struct SplitPath {
     QString fileName;
 };
 SplitPath SplitEntryPath(const QString& path);
+
+// A folder in the native form the rest of the program stores and joins: "C:\Music", "C:\",
+// "/home/u/Music", "/". A bare drive designation ("c:") means that drive's root.
+QString NativeFolderPath(const QString& folder);

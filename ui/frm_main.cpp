@@ -16,6 +16,7 @@
 #include "ui/frm_tools.h"
 #include "ui/list_box.h"
 #include "ui/output_buffer.h"
+#include "ui/playlist_box.h"
 #include "ui/skin_image.h"
 #include "ui/skin_label.h"
 
@@ -34,7 +35,7 @@ frmMain::frmMain(BrowserStart browser) : QWidget(nullptr, Qt::FramelessWindowHin
     Dir1 = control<FolderList>("Dir1");
     File1 = control<FileList>("File1");
     lstP = control<ListBox>("lstP");
-    lstPL = control<ListBox>("lstPL");
+    lstPL = control<PlaylistBox>("lstPL");
     txtPLName = control<QLineEdit>("txtPLName");
     txtSave = control<OutputBuffer>("txtSave");
     lblPLName = control<SkinLabel>("lblPLName");
@@ -80,12 +81,15 @@ void frmMain::wireHandlers() {
     connect(Drive1, &DriveList::changed, this, &frmMain::Drive1_Change);
     connect(Dir1, &FolderList::changed, this, &frmMain::Dir1_Change);
     connect(lstPL, &ListBox::selectionChanged, this, &frmMain::lstPL_Click);
+    connect(lstPL, &PlaylistBox::deletePressed, this, &frmMain::lblDel_Click);
+    connect(lstPL, &PlaylistBox::moveRequested, this, &frmMain::lstPL_MoveEntry);
+    connect(lstPL, &PlaylistBox::filesDropped, this, &frmMain::lstPL_FilesDropped);
 
     const std::pair<const char*, void (frmMain::*)()> clicks[] = {
-        {"lblAdd", &frmMain::lblAdd_Click},       {"lblAddAll", &frmMain::lblAddAll_Click},
-        {"lblDelAll", &frmMain::lblDelAll_Click}, {"lblNew", &frmMain::lblNew_Click},
-        {"lblExit", &frmMain::lblExit_Click},     {"lblTools", &frmMain::lblTools_Click},
-        {"lblAbout", &frmMain::lblAbout_Click},
+        {"lblAdd", &frmMain::lblAdd_Click},       {"lblDel", &frmMain::lblDel_Click},
+        {"lblAddAll", &frmMain::lblAddAll_Click}, {"lblDelAll", &frmMain::lblDelAll_Click},
+        {"lblNew", &frmMain::lblNew_Click},       {"lblExit", &frmMain::lblExit_Click},
+        {"lblTools", &frmMain::lblTools_Click},   {"lblAbout", &frmMain::lblAbout_Click},
     };
     for (const auto& [name, handler] : clicks)
         connect(control<SkinLabel>(name), &SkinLabel::clicked, this, handler);
@@ -145,7 +149,9 @@ void frmMain::imgMinimize_Click() {
     setWindowState(windowState() | Qt::WindowMinimized);
 }
 
-void frmMain::lblTools_Click() { frmTools_->showModal(); }
+void frmMain::lblTools_Click() {
+    frmTools_->showModal();
+}
 
 void frmMain::lblAbout_Click() {
     if (!frmAbout_) frmAbout_ = std::make_unique<frmAbout>();

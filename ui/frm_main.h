@@ -12,6 +12,7 @@ class DriveList;
 class FileList;
 class FolderList;
 class ListBox;
+class PlaylistBox;
 class OutputBuffer;
 class SkinImage;
 class SkinLabel;
@@ -61,6 +62,11 @@ public:
     void lblDelAll_Click();
     void lblNew_Click();
     void lstPL_Click();
+    void lblDel_Click();
+    void lstPL_MoveEntry(int from, int insertBefore);
+    void lstPL_FilesDropped(const QList<QUrl>& urls);
+    // Appends entries up to the playlist's limit, and says so when some don't fit.
+    void AppendEntries(const QStringList& fileNames, const QStringList& folders);
 
     // Skin.
     void imgBack_MouseMove();
@@ -90,7 +96,7 @@ public:
     FolderList* Dir1;
     FileList* File1;
     ListBox* lstP;
-    ListBox* lstPL;
+    PlaylistBox* lstPL;
     QLineEdit* txtPLName;
     OutputBuffer* txtSave;
     SkinLabel* lblPLName;

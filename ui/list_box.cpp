@@ -11,6 +11,12 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     return items_.at(index.row());
 }
 
+Qt::ItemFlags ListBoxModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
+           Qt::ItemNeverHasChildren;
+}
+
 void ListBoxModel::append(const QStringList& items) {
     if (items.isEmpty()) return;
     const int first = static_cast<int>(items_.size());
@@ -23,6 +29,19 @@ void ListBoxModel::setItems(QStringList items) {
     beginResetModel();
     items_ = std::move(items);
     endResetModel();
+}
+
+void ListBoxModel::removeAt(int row) {
+    beginRemoveRows({}, row, row);
+    items_.removeAt(row);
+    endRemoveRows();
+}
+
+void ListBoxModel::moveItem(int from, int insertBefore) {
+    if (insertBefore == from || insertBefore == from + 1) return;  // already there
+    beginMoveRows({}, from, from, {}, insertBefore);
+    items_.move(from, insertBefore > from ? insertBefore - 1 : insertBefore);
+    endMoveRows();
 }
 
 ListBox::ListBox(QWidget* parent) : QListView(parent) {

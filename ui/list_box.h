@@ -13,10 +13,14 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const QStringList& items() const { return items_; }
     void append(const QStringList& items);
     void setItems(QStringList items);
+    void removeAt(int row);
+    // Moves one item so that it stands before the item now at `insertBefore` (the count: the end).
+    void moveItem(int from, int insertBefore);
 
 private:
     QStringList items_;
@@ -32,6 +36,8 @@ public:
     void addItems(const QStringList& items) { model_.append(items); }
     void clear() { model_.setItems({}); }
     void setItems(QStringList items) { model_.setItems(std::move(items)); }
+    void removeItem(int position) { model_.removeAt(position); }
+    void moveItem(int from, int insertBefore) { model_.moveItem(from, insertBefore); }
 
     int listCount() const { return static_cast<int>(model_.items().size()); }
     const QString& item(int position) const { return model_.items().at(position); }
@@ -43,9 +49,6 @@ public:
 signals:
     // The user or code selected another item (or none).
     void selectionChanged();
-
-protected:
-    ListBoxModel& model() { return model_; }
 
 private:
     ListBoxModel model_;

@@ -12,7 +12,7 @@ constexpr ControlSpec kMainWindow[] = {
     {"Dir1", K::FolderList, {24, 48, 177, 108}},
     {"File1", K::FileList, {24, 160, 177, 111}},
     {"lstP", K::ListBox, {376, 48, 105, 229}, u"", false},
-    {"lstPL", K::ListBox, {264, 48, 217, 229}},
+    {"lstPL", K::PlaylistBox, {264, 48, 217, 229}},
     {"imgCloseO", K::HolderImage, {280, 600, 18, 13}, u"", true, ":/skin/close_lit.bmp"},
     {"imgCloseN", K::HolderImage, {280, 584, 18, 13}, u"", true, ":/skin/close_normal.bmp"},
     {"imgMinimizeO", K::HolderImage, {264, 600, 18, 12}, u"", true, ":/skin/minimize_lit.bmp"},

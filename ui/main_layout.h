@@ -13,6 +13,7 @@ enum class ControlKind {
     FolderList,
     FileList,
     ListBox,
+    PlaylistBox,   // the visible playlist: reorder by drag, files dropped on it
     HolderImage,   // carries a skin picture below the visible area
     Image,         // shows its picture stretched to its rectangle
     TitleButton,   // shows its picture at its own size

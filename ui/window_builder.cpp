@@ -10,6 +10,7 @@
 #include "playlist/file_patterns.h"
 #include "ui/list_box.h"
 #include "ui/output_buffer.h"
+#include "ui/playlist_box.h"
 #include "ui/skin_image.h"
 #include "ui/skin_label.h"
 
@@ -74,8 +75,9 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* window, const BrowserStar
             paintYellowOnBlack(files);
             return files;
         }
-        case K::ListBox: {
-            auto* list = new ListBox(window);
+        case K::ListBox:
+        case K::PlaylistBox: {
+            ListBox* list = spec.kind == K::ListBox ? new ListBox(window) : new PlaylistBox(window);
             paintYellowOnBlack(list);
             return list;
         }

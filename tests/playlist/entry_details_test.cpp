@@ -5,7 +5,7 @@
 
 #include "platform/file_list.h"
 #include "tests/support/main_window.h"
-#include "ui/list_box.h"
+#include "ui/playlist_box.h"
 #include "ui/skin_label.h"
 
 TEST(EntryDetails, ShowsPathSizeTypeAndPositionOfTheSelectedEntry) {

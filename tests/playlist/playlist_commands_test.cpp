@@ -8,7 +8,7 @@
 #include "playlist/playlist_limits.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
-#include "ui/list_box.h"
+#include "ui/playlist_box.h"
 #include "ui/skin_label.h"
 
 namespace {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+class FilePatternSet;
+
+// Playlist entries for what was dropped from the desktop, in drop order: a file when its name
+// matches the patterns, a folder as its matching files in the file list's order (not its
+// sub-folders). Anything else is left out without a word.
+struct DroppedEntries {
+    QStringList folders;
+    QStringList fileNames;
+};
+DroppedEntries CollectDroppedMedia(const QList<QUrl>& urls, const FilePatternSet& patterns);

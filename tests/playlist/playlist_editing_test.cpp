@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QMimeData>
+#include <QTest>
+
+#include "playlist/playlist_limits.h"
+#include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+#include "ui/skin_label.h"
+
+namespace {
+
+// Entries as "folder/name", read from both lists position by position.
+QStringList entries(const frmMain& window) {
+    EXPECT_EQ(window.lstPL->listCount(), window.lstP->listCount());
+    QStringList joined;
+    for (int i = 0; i < window.lstPL->listCount(); ++i)
+        joined.append(QDir(window.lstP->item(i)).dirName() + '/' + window.lstPL->item(i));
+    return joined;
+}
+
+// A playlist of a.mp3, b.mp3, c.mp3 from folder "one" then d.mp3 from folder "two".
+std::unique_ptr<frmMain> windowWithFourEntries() {
+    const QString one = MakeFolder("one", {"a.mp3", "b.mp3", "c.mp3"});
+    const QString two = MakeFolder("two", {"d.mp3"});
+    auto window = OpenMainWindow();
+    window->show();
+    for (const QString& folder : {one, two}) {
+        BrowseTo(*window, folder);
+        window->lblAddAll_Click();
+    }
+    return window;
+}
+
+// A drag that enters the playlist, moves to the point and drops there, as the window system
+// delivers it.
+void dropOnPlaylist(frmMain& window, QMimeData* data, QPoint point) {
+    QWidget* target = window.lstPL->viewport();
+    const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(point, actions, data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(point, actions, data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(point, actions, data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    delete data;
+}
+
+QPoint pointOnItem(const frmMain& window, int position, bool upperHalf) {
+    const QRect item = window.lstPL->visualRect(window.lstPL->model()->index(position, 0));
+    return upperHalf ? item.topLeft() + QPoint(5, 1) : item.bottomLeft() + QPoint(5, -1);
+}
+
+}  // namespace
+
+TEST(RemoveEntry, RemovesTheSelectedEntryAndSelectsTheOneInItsPlace) {
+    const struct {
+        int selected;
+        QStringList left;
+        int selectedAfter;
+    } cases[] = {
+        {0, {"one/b.mp3", "one/c.mp3", "two/d.mp3"}, 0},
+        {1, {"one/a.mp3", "one/c.mp3", "two/d.mp3"}, 1},
+        {3, {"one/a.mp3", "one/b.mp3", "one/c.mp3"}, 2},
+        {-1, {"one/a.mp3", "one/b.mp3", "one/c.mp3", "two/d.mp3"}, -1},
+    };
+    const std::pair<const char*, std::function<void(frmMain&)>> ways[] = {
+        {"<", [](frmMain& w) { ClickOn(w.control<SkinLabel>("lblDel")); }},
+        {"Delete", [](frmMain& w) { QTest::keyClick(w.lstPL, Qt::Key_Delete); }},
+    };
+    for (const auto& [way, remove] : ways) {
+        for (const auto& c : cases) {
+            auto window = windowWithFourEntries();
+            window->lstPL->setListIndex(c.selected);
+            remove(*window);
+            EXPECT_EQ(entries(*window), c.left) << way << " " << c.selected;
+            EXPECT_EQ(window->lstPL->listIndex(), c.selectedAfter) << way << " " << c.selected;
+            if (c.selectedAfter >= 0) {
+                EXPECT_TRUE(
+                    window->lblPath->value().endsWith(window->lstPL->item(c.selectedAfter)));
+                EXPECT_EQ(window->lblRec->value(), QString("%1 из 3").arg(c.selectedAfter + 1));
+            }
+        }
+    }
+}
+
+TEST(RemoveEntry, TheOnlyEntryLeavesAnEmptyPlaylistAndTheDetailsAsTheyWere) {
+    const QString one = MakeFolder("one", {"a.mp3"});
+    auto window = OpenMainWindow();
+    BrowseTo(*window, one);
+    window->lblAddAll_Click();
+    window->lstPL->setListIndex(0);
+    ClickOn(window->control<SkinLabel>("lblDel"));
+    EXPECT_EQ(entries(*window), QStringList());
+    EXPECT_EQ(window->lstPL->listIndex(), -1);
+    EXPECT_EQ(window->lblRec->value(), "1 из 1");
+}
+
+TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
+    const struct {
+        int from;
+        int onto;
+        bool upperHalf;
+        QStringList order;
+    } cases[] = {
+        {0, 3, false, {"one/b.mp3", "one/c.mp3", "two/d.mp3", "one/a.mp3"}},
+        {3, 0, true, {"two/d.mp3", "one/a.mp3", "one/b.mp3", "one/c.mp3"}},
+        {1, 2, false, {"one/a.mp3", "one/c.mp3", "one/b.mp3", "two/d.mp3"}},
+        {2, 2, true, {"one/a.mp3", "one/b.mp3", "one/c.mp3", "two/d.mp3"}},
+    };
+    for (const auto& c : cases) {
+        auto window = windowWithFourEntries();
+        dropOnPlaylist(*window, window->lstPL->mimeDataForItem(c.from),
+                       pointOnItem(*window, c.onto, c.upperHalf));
+        EXPECT_EQ(entries(*window), c.order) << c.from << "->" << c.onto;
+    }
+}
+
+TEST(DropFiles, MediaFilesAndFoldersAreAddedOthersIgnored) {
+    const QString music = MakeFolder("music", {"b.MP3", "a.wav", "notes.txt"});
+    MakeFolder("music/sub", {"deep.mp3"});
+    const QString loose = MakeFolder("loose", {"x.wma", "y.doc"});
+    auto window = OpenMainWindow();
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(loose + "/x.wma"), QUrl::fromLocalFile(loose + "/y.doc"),
+                   QUrl::fromLocalFile(music), QUrl("https://example.org/z.mp3")});
+    dropOnPlaylist(*window, data, {10, 10});
+    EXPECT_EQ(entries(*window), QStringList({"loose/x.wma", "music/a.wav", "music/b.MP3"}));
+    EXPECT_EQ(window->lstP->item(1), music);
+}
+
+TEST(DropFiles, StopAtTheLimitAndSaySo) {
+    const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
+    auto window = OpenMainWindow();
+    window->lstPL->addItems(QStringList(kMaxPlaylistEntries - 1, "x.mp3"));
+    window->lstP->addItems(QStringList(kMaxPlaylistEntries - 1, music));
+    ModalAnswer user;
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(music)});
+    dropOnPlaylist(*window, data, {10, 10});
+    EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->lstPL->items().last(), "a.mp3");
+    EXPECT_EQ(user.messages(), QStringList{kPlaylistFullMessage});
+}

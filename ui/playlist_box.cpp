@@ -1,0 +1,97 @@
+#include "ui/playlist_box.h"
+
+#include <QCoreApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace {
+
+// The drag of an item names this process and this list, so a drop from another window or another
+// running copy of the program is never taken for a move inside this list.
+const QString kItemFormat = QStringLiteral("application/x-lyrantel-playlist-item");
+
+QByteArray ownerTag(const QObject* list) {
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(reinterpret_cast<quintptr>(list));
+}
+
+}  // namespace
+
+PlaylistBox::PlaylistBox(QWidget* parent) : ListBox(parent) {
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+}
+
+QMimeData* PlaylistBox::mimeDataForItem(int position) const {
+    auto* data = new QMimeData;
+    data->setData(kItemFormat, ownerTag(this) + ':' + QByteArray::number(position));
+    return data;
+}
+
+bool PlaylistBox::isOwnItem(const QMimeData* data, int* position) const {
+    const QList<QByteArray> parts = data->data(kItemFormat).split(':');
+    if (parts.size() != 3 || parts[0] + ':' + parts[1] != ownerTag(this)) return false;
+    bool ok = false;
+    *position = parts[2].toInt(&ok);
+    return ok && *position >= 0 && *position < listCount();
+}
+
+void PlaylistBox::startDrag(Qt::DropActions) {
+    const int position = listIndex();
+    if (position < 0) return;
+    // The drop moves the item itself; nothing is removed when the drag ends.
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mimeDataForItem(position));
+    drag->exec(Qt::MoveAction);
+}
+
+void PlaylistBox::dragEnterEvent(QDragEnterEvent* event) {
+    int position = 0;
+    if (event->mimeData()->hasUrls() || isOwnItem(event->mimeData(), &position))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PlaylistBox::dragMoveEvent(QDragMoveEvent* event) {
+    ListBox::dragMoveEvent(event);  // draws the drop indicator
+    int position = 0;
+    if (event->mimeData()->hasUrls() || isOwnItem(event->mimeData(), &position))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PlaylistBox::dropEvent(QDropEvent* event) {
+    int from = 0;
+    if (isOwnItem(event->mimeData(), &from)) {
+        event->acceptProposedAction();
+        emit moveRequested(from, insertionPointAt(event->position().toPoint()));
+    } else if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+        emit filesDropped(event->mimeData()->urls());
+    } else {
+        event->ignore();
+    }
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+}
+
+int PlaylistBox::insertionPointAt(QPoint position) const {
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid()) return listCount();
+    const QRect item = visualRect(index);
+    return position.y() < item.center().y() ? index.row() : index.row() + 1;
+}
+
+void PlaylistBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete) {
+        emit deletePressed();
+        return;
+    }
+    ListBox::keyPressEvent(event);
+}
