@@ -33,18 +33,24 @@ bool IsXmlCharacter(char32_t c) {
            (c >= 0xE000 && c < 0xFFFE) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
+// Printable ASCII other than the markup characters needs no escaping.
+bool IsPlainXml(char16_t c) {
+    return c >= 0x20 && c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+}
+
 // Writes the text as plain-ASCII XML character data that is also safe inside a quoted attribute:
-// the five markup characters as entities, everything else outside printable ASCII as one decimal
+// the markup characters as entities, everything else outside printable ASCII as one decimal
 // reference per code point (tab, CR and LF too, as an attribute would read them raw as spaces).
 void AppendXmlEscaped(QString& buffer, QStringView text) {
-    const qsizetype length = text.size();
-    qsizetype plainFrom = 0;
-    for (qsizetype i = 0; i < length; ++i) {
-        const char16_t c = text[i].unicode();
-        const bool isMarkup = c == u'&' || c == u'<' || c == u'>' || c == u'"';
-        if (c >= 0x20 && c < 0x80 && !isMarkup) continue;
-        buffer += text.sliced(plainFrom, i - plainFrom);
-        plainFrom = i + 1;
+    const char16_t* next = text.utf16();
+    const char16_t* const end = next + text.size();
+    while (next != end) {
+        // Plain runs go in whole: a path rarely has anything to escape.
+        const char16_t* const plain = next;
+        while (next != end && IsPlainXml(*next)) ++next;
+        buffer += QStringView(plain, next);
+        if (next == end) break;
+        const char16_t c = *next++;
         switch (c) {
             case u'&':
                 buffer += u"&amp;";
@@ -60,14 +66,11 @@ void AppendXmlEscaped(QString& buffer, QStringView text) {
                 continue;
         }
         char32_t codePoint = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < length && text[i + 1].isLowSurrogate()) {
-            codePoint = QChar::surrogateToUcs4(c, text[i + 1].unicode());
-            plainFrom = ++i + 1;
-        }
+        if (QChar::isHighSurrogate(c) && next != end && QChar::isLowSurrogate(*next))
+            codePoint = QChar::surrogateToUcs4(c, *next++);
         AppendCharacterReference(buffer,
                                  IsXmlCharacter(codePoint) ? codePoint : kReplacementCharacter);
     }
-    buffer += text.sliced(plainFrom);
 }
 
 void AppendLine(QString& buffer, QStringView text) {
