@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "ui/frm_main.h"
 
@@ -8,6 +10,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Qt's own dialogs (the Save dialog, the message boxes' buttons) speak the program's language
+    // where Qt's Russian translation is installed.
+    QTranslator qtRussian;
+    if (qtRussian.load(QStringLiteral("qtbase_ru"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtRussian);
+
     frmMain window;
     if (const QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());

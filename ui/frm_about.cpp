@@ -36,4 +36,6 @@ frmAbout::frmAbout() : SkinnedDialog({306, 183}) {
     connect(control<SkinImage>("Image1"), &SkinImage::clicked, this, &frmAbout::Image1_Click);
 }
 
-void frmAbout::Image1_Click() { hide(); }
+void frmAbout::Image1_Click() {
+    hide();
+}

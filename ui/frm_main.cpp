@@ -20,15 +20,17 @@
 #include "ui/skin_image.h"
 #include "ui/skin_label.h"
 
-BrowserStart frmMain::DefaultBrowserStart() {
-    return {AvailableDriveRoots(), NativeFolderPath(QDir::currentPath())};
+StartContext frmMain::DefaultStartContext() {
+    return {AvailableDriveRoots(), NativeFolderPath(QDir::currentPath()),
+            NativeFolderPath(QCoreApplication::applicationDirPath())};
 }
 
-frmMain::frmMain(BrowserStart browser) : QWidget(nullptr, Qt::FramelessWindowHint) {
+frmMain::frmMain(StartContext start)
+    : QWidget(nullptr, Qt::FramelessWindowHint), applicationDirectory_(start.applicationDirectory) {
     setWindowTitle(kApplicationTitle);
     setWindowIcon(QIcon(QStringLiteral(":/skin/icon.png")));
     SetUpSkinnedWindow(this, {kMainWindowWidth, kMainWindowHeight});
-    controls_ = BuildControls(this, MainWindowLayout(), browser);
+    controls_ = BuildControls(this, MainWindowLayout(), start);
 
     cmbPLType = control<QComboBox>("cmbPLType");
     Drive1 = control<DriveList>("Drive1");

@@ -4,6 +4,9 @@
 #include <QWidget>
 #include <array>
 
+#include "output/playlist_file.h"
+#include "output/playlist_text.h"
+#include "platform/save_dialog.h"
 #include "ui/window_builder.h"
 
 class QComboBox;
@@ -27,10 +30,10 @@ class frmMain : public QWidget {
     Q_OBJECT
 public:
     // The browser starts at the working folder, on the drive that holds it.
-    explicit frmMain(BrowserStart browser = DefaultBrowserStart());
+    explicit frmMain(StartContext start = DefaultStartContext());
     ~frmMain() override;
 
-    static BrowserStart DefaultBrowserStart();
+    static StartContext DefaultStartContext();
 
     // A control by its name, for the handlers' wiring and for tests.
     template <typename T>
@@ -68,6 +71,14 @@ public:
     // Appends entries up to the playlist's limit, and says so when some don't fit.
     void AppendEntries(const QStringList& fileNames, const QStringList& folders);
 
+    // Output: the playlist's text into the buffer, the buffer into a file.
+    void ComposePlaylistText(PlaylistType type, PlaylistTarget target);
+    PlaylistFileResult WriteOutputBuffer(const QString& path);
+    void lblSave_Click();
+    void lblWA_Click();
+    void lblMP_Click();
+    void lblOther_Click();
+
     // Skin.
     void imgBack_MouseMove();
     void imgInfo_MouseMove();
@@ -80,6 +91,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    using CommandLineBuilder = QString (*)(const QString& command, const QString& playlistPath);
+    void sendToPlayer(PlaylistType type, const QString& command,
+                      CommandLineBuilder buildCommandLine);
+    bool writeTemporaryPlaylist(PlaylistType type, QString* writtenPath);
+
     void wireHandlers();
     void wireSkin();
     void setFocusOrder();
@@ -87,6 +103,7 @@ private:
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<frmTools> frmTools_;
     std::unique_ptr<frmAbout> frmAbout_;
+    QString applicationDirectory_;
     bool unloaded_ = false;
 
 public:
@@ -99,6 +116,7 @@ public:
     PlaylistBox* lstPL;
     QLineEdit* txtPLName;
     OutputBuffer* txtSave;
+    CommonDialog dlg;
     SkinLabel* lblPLName;
     ValueLabel* lblPath;
     ValueLabel* lblSize;

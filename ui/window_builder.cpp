@@ -45,7 +45,7 @@ SkinImage* makeImage(ControlKind kind, QWidget* window) {
     return image;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* window, const BrowserStart& browser) {
+QWidget* makeControl(const ControlSpec& spec, QWidget* window, const StartContext& browser) {
     using K = ControlKind;
     switch (spec.kind) {
         case K::TextBox: {
@@ -115,7 +115,7 @@ void SetUpSkinnedWindow(QWidget* window, QSize size) {
 }
 
 QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> layout,
-                                       const BrowserStart& browser) {
+                                       const StartContext& browser) {
     QHash<QString, QWidget*> controls;
     QHash<QString, QPixmap> pictures;  // one pixmap per file, shared by every control showing it
     for (auto spec = layout.rbegin(); spec != layout.rend(); ++spec) {

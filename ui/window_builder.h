@@ -11,16 +11,17 @@
 
 class QWidget;
 
-// What the browser controls need to know at creation.
-struct BrowserStart {
-    QStringList driveRoots;
-    QString startFolder;
+// What the main window learns from the machine when it starts.
+struct StartContext {
+    QStringList driveRoots;        // what the drive list offers
+    QString startFolder;           // the working folder, where the browser starts
+    QString applicationDirectory;  // the folder of the executable, home of the Temp folder
 };
 
 // Builds the controls of a table onto a window, bottom of the stacking order first so each
 // control lies over those listed after it. Returns the controls by name.
 QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> layout,
-                                       const BrowserStart& browser = {});
+                                       const StartContext& browser = {});
 
 // The look every skinned window shares: a fixed, frameless window in the program's font.
 void SetUpSkinnedWindow(QWidget* window, QSize size);

@@ -22,7 +22,7 @@ QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qi
 }
 
 std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots) {
-    BrowserStart start = frmMain::DefaultBrowserStart();
+    StartContext start = frmMain::DefaultStartContext();
     for (const QString& root : extraDriveRoots) start.driveRoots.append(NativeFolderPath(root));
     return std::make_unique<frmMain>(start);
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The main window's file dialog control: the command sets the option flags, the filter and the
+// file name, shows the dialog and reads the file name back. It shows a QFileDialog: the system's
+// own dialog where there is one, Qt's elsewhere.
+class CommonDialog {
+public:
+    // The one option flag the program uses: ask before replacing an existing file.
+    static constexpr quint32 kOverwritePrompt = 0x2;
+
+    void setFlags(quint32 flags) { flags_ = flags; }
+    quint32 flags() const { return flags_; }
+
+    // Descriptions and their patterns, all separated by "|": "M3U|*.m3u", or several pairs such as
+    // "Списки (*.m3u *.pls)|*.m3u;*.pls|M3U|*.m3u". Patterns of one pair are separated by ";" or
+    // spaces. The dialog shows the descriptions as given; the first pair is selected.
+    void setFilter(const QString& filter) { filter_ = filter; }
+    QString filter() const { return filter_; }
+
+    // Before showing: the name the dialog starts with. After a confirmed dialog: the full path of
+    // the chosen file, in the system's separators. After a cancel: what was set before.
+    void setFileName(const QString& fileName) { fileName_ = fileName; }
+    QString fileName() const { return fileName_; }
+
+    // Show the modal dialog and return whether the user confirmed a file. A name typed without an
+    // extension gets the selected file type's extension. Open accepts only an existing file.
+    bool showSave(QWidget* parent);
+    bool showOpen(QWidget* parent);
+
+private:
+    bool show(QWidget* parent, QFileDialog::AcceptMode mode);
+
+    quint32 flags_ = 0;
+    QString filter_;
+    QString fileName_;
+};

@@ -1,0 +1,165 @@
+#include "platform/save_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "tests/support/isolation.h"
+
+namespace {
+
+// Runs the action on the modal window of the given kind as soon as it shows; until then polls.
+template <typename Window>
+void WhenShown(std::function<void(Window*)> action, int attemptsLeft = 300) {
+    QTimer::singleShot(10, [action, attemptsLeft] {
+        if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget()))
+            action(window);
+        else if (attemptsLeft > 0)
+            WhenShown<Window>(action, attemptsLeft - 1);
+        else
+            ADD_FAILURE() << "the dialog never showed";
+    });
+}
+
+// Types the name into the dialog as a user would and confirms it.
+void TypeAndAccept(QFileDialog* dialog, const QString& name) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+    const auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    for (QAbstractButton* button : buttons->buttons())
+        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) button->click();
+}
+
+QString WorkPath(const QString& name) {
+    return QDir(TestWorkFolder()).filePath(name);
+}
+
+CommonDialog SaveDialogFor(const QString& filter) {
+    CommonDialog dialog;
+    dialog.setFlags(CommonDialog::kOverwritePrompt);
+    dialog.setFilter(filter);
+    dialog.setFileName(QString());
+    return dialog;
+}
+
+}  // namespace
+
+TEST(SaveDialog, ConfirmedNameIsTheFullPathWithTheTypesExtension) {
+    struct NameCase {
+        QString typed;
+        QString chosen;
+    };
+    const NameCase cases[] = {
+        {WorkPath(QStringLiteral("party")), WorkPath(QStringLiteral("party.m3u"))},
+        {WorkPath(QStringLiteral("party.m3u")), WorkPath(QStringLiteral("party.m3u"))},
+        // Another extension is the user's choice; the text is still the selected type's.
+        {WorkPath(QStringLiteral("party.txt")), WorkPath(QStringLiteral("party.txt"))},
+    };
+    for (const NameCase& c : cases) {
+        CommonDialog dialog = SaveDialogFor(QStringLiteral("M3U|*.m3u"));
+        QStringList offered;
+        WhenShown<QFileDialog>([&](QFileDialog* shown) {
+            offered = shown->nameFilters();
+            TypeAndAccept(shown, c.typed);
+        });
+        EXPECT_TRUE(dialog.showSave(nullptr));
+        EXPECT_EQ(dialog.fileName(), QDir::toNativeSeparators(c.chosen));
+        EXPECT_EQ(offered, QStringList{QStringLiteral("M3U (*.m3u)")});
+    }
+}
+
+TEST(SaveDialog, CancelKeepsTheNameSetBefore) {
+    for (const QString& before : {QString(), QStringLiteral("earlier.pls")}) {
+        CommonDialog dialog = SaveDialogFor(QStringLiteral("PLS|*.pls"));
+        dialog.setFileName(before);
+        WhenShown<QFileDialog>([](QFileDialog* shown) { shown->reject(); });
+        EXPECT_FALSE(dialog.showSave(nullptr));
+        EXPECT_EQ(dialog.fileName(), before);
+    }
+}
+
+TEST(SaveDialog, OverwritePromptFlagAsksBeforeReplacing) {
+    const QString existing = WorkPath(QStringLiteral("old.wpl"));
+    QFile(existing).open(QIODevice::WriteOnly);
+    struct PromptCase {
+        quint32 flags;
+        QMessageBox::StandardButton answer;  // NoButton: no question expected
+        bool confirmed;
+    };
+    const PromptCase cases[] = {
+        {CommonDialog::kOverwritePrompt, QMessageBox::No, false},
+        {CommonDialog::kOverwritePrompt, QMessageBox::Yes, true},
+        {0, QMessageBox::NoButton, true},
+    };
+    for (const PromptCase& c : cases) {
+        CommonDialog dialog = SaveDialogFor(QStringLiteral("WPL|*.wpl"));
+        dialog.setFlags(c.flags);
+        bool asked = false;
+        WhenShown<QFileDialog>([&](QFileDialog* shown) {
+            EXPECT_EQ(shown->testOption(QFileDialog::DontConfirmOverwrite),
+                      !(c.flags & CommonDialog::kOverwritePrompt));
+            if (c.answer != QMessageBox::NoButton) {
+                WhenShown<QMessageBox>([&](QMessageBox* question) {
+                    asked = true;
+                    question->button(c.answer)->click();
+                    // After a "No" the file dialog stays open for another name.
+                    if (!c.confirmed)
+                        WhenShown<QFileDialog>([](QFileDialog* again) { again->reject(); });
+                });
+            }
+            TypeAndAccept(shown, existing);
+        });
+        EXPECT_EQ(dialog.showSave(nullptr), c.confirmed);
+        EXPECT_EQ(asked, c.answer != QMessageBox::NoButton);
+        EXPECT_EQ(dialog.fileName(), c.confirmed ? QDir::toNativeSeparators(existing) : QString());
+    }
+}
+
+TEST(SaveDialog, SeveralTypesFollowTheSelectedOne) {
+    CommonDialog dialog = SaveDialogFor(QStringLiteral(
+        "Списки воспроизведения (*.m3u *.pls)|*.m3u;*.pls|M3U|*.m3u|PLS|*.pls|Все файлы|*"));
+    QStringList offered;
+    WhenShown<QFileDialog>([&](QFileDialog* shown) {
+        offered = shown->nameFilters();
+        // The user picks the PLS type with the keyboard, two down from the first.
+        auto* types = shown->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int step = 0; step < 2; ++step) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(types, &down);
+        }
+        EXPECT_EQ(types->currentText().toStdString(), "PLS");
+        TypeAndAccept(shown, WorkPath(QStringLiteral("mix")));
+    });
+    EXPECT_TRUE(dialog.showSave(nullptr));
+    EXPECT_EQ(dialog.fileName().toStdString(),
+              QDir::toNativeSeparators(WorkPath(QStringLiteral("mix.pls"))).toStdString());
+    EXPECT_EQ(offered,
+              (QStringList{QStringLiteral("Списки воспроизведения (*.m3u *.pls) (*.m3u *.pls)"),
+                           QStringLiteral("M3U (*.m3u)"), QStringLiteral("PLS (*.pls)"),
+                           QStringLiteral("Все файлы (*)")}));
+}
+
+TEST(SaveDialog, OpenAcceptsOnlyAnExistingFile) {
+    const QString existing = WorkPath(QStringLiteral("found.pls"));
+    QFile(existing).open(QIODevice::WriteOnly);
+    CommonDialog dialog;
+    dialog.setFilter(QStringLiteral("PLS|*.pls"));
+    WhenShown<QFileDialog>([&](QFileDialog* shown) {
+        EXPECT_EQ(shown->acceptMode(), QFileDialog::AcceptOpen);
+        TypeAndAccept(shown, WorkPath(QStringLiteral("missing.pls")));
+        // Still open: the name is refused. The existing one typed without its extension is taken.
+        WhenShown<QFileDialog>(
+            [&](QFileDialog* again) { TypeAndAccept(again, WorkPath(QStringLiteral("found"))); });
+    });
+    EXPECT_TRUE(dialog.showOpen(nullptr));
+    EXPECT_EQ(dialog.fileName(), QDir::toNativeSeparators(existing));
+}
