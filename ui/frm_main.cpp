@@ -92,6 +92,8 @@ void frmMain::wireHandlers() {
         {"lblAddAll", &frmMain::lblAddAll_Click}, {"lblDelAll", &frmMain::lblDelAll_Click},
         {"lblNew", &frmMain::lblNew_Click},       {"lblExit", &frmMain::lblExit_Click},
         {"lblTools", &frmMain::lblTools_Click},   {"lblAbout", &frmMain::lblAbout_Click},
+        {"lblSave", &frmMain::lblSave_Click},     {"lblWA", &frmMain::lblWA_Click},
+        {"lblMP", &frmMain::lblMP_Click},         {"lblOther", &frmMain::lblOther_Click},
     };
     for (const auto& [name, handler] : clicks)
         connect(control<SkinLabel>(name), &SkinLabel::clicked, this, handler);

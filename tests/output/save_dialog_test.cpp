@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "tests/support/isolation.h"
+#include "tests/support/modal_answer.h"
 
 namespace {
 
@@ -29,14 +30,6 @@ void WhenShown(std::function<void(Window*)> action, int attemptsLeft = 300) {
         else
             ADD_FAILURE() << "the dialog never showed";
     });
-}
-
-// Types the name into the dialog as a user would and confirms it.
-void TypeAndAccept(QFileDialog* dialog, const QString& name) {
-    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
-    const auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    for (QAbstractButton* button : buttons->buttons())
-        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) button->click();
 }
 
 QString WorkPath(const QString& name) {
@@ -69,7 +62,7 @@ TEST(SaveDialog, ConfirmedNameIsTheFullPathWithTheTypesExtension) {
         QStringList offered;
         WhenShown<QFileDialog>([&](QFileDialog* shown) {
             offered = shown->nameFilters();
-            TypeAndAccept(shown, c.typed);
+            TypeFileNameAndAccept(shown, c.typed);
         });
         EXPECT_TRUE(dialog.showSave(nullptr));
         EXPECT_EQ(dialog.fileName(), QDir::toNativeSeparators(c.chosen));
@@ -116,7 +109,7 @@ TEST(SaveDialog, OverwritePromptFlagAsksBeforeReplacing) {
                         WhenShown<QFileDialog>([](QFileDialog* again) { again->reject(); });
                 });
             }
-            TypeAndAccept(shown, existing);
+            TypeFileNameAndAccept(shown, existing);
         });
         EXPECT_EQ(dialog.showSave(nullptr), c.confirmed);
         EXPECT_EQ(asked, c.answer != QMessageBox::NoButton);
@@ -137,7 +130,7 @@ TEST(SaveDialog, SeveralTypesFollowTheSelectedOne) {
             QApplication::sendEvent(types, &down);
         }
         EXPECT_EQ(types->currentText().toStdString(), "PLS");
-        TypeAndAccept(shown, WorkPath(QStringLiteral("mix")));
+        TypeFileNameAndAccept(shown, WorkPath(QStringLiteral("mix")));
     });
     EXPECT_TRUE(dialog.showSave(nullptr));
     EXPECT_EQ(dialog.fileName().toStdString(),
@@ -155,10 +148,11 @@ TEST(SaveDialog, OpenAcceptsOnlyAnExistingFile) {
     dialog.setFilter(QStringLiteral("PLS|*.pls"));
     WhenShown<QFileDialog>([&](QFileDialog* shown) {
         EXPECT_EQ(shown->acceptMode(), QFileDialog::AcceptOpen);
-        TypeAndAccept(shown, WorkPath(QStringLiteral("missing.pls")));
+        TypeFileNameAndAccept(shown, WorkPath(QStringLiteral("missing.pls")));
         // Still open: the name is refused. The existing one typed without its extension is taken.
-        WhenShown<QFileDialog>(
-            [&](QFileDialog* again) { TypeAndAccept(again, WorkPath(QStringLiteral("found"))); });
+        WhenShown<QFileDialog>([&](QFileDialog* again) {
+            TypeFileNameAndAccept(again, WorkPath(QStringLiteral("found")));
+        });
     });
     EXPECT_TRUE(dialog.showOpen(nullptr));
     EXPECT_EQ(dialog.fileName(), QDir::toNativeSeparators(existing));

@@ -21,8 +21,12 @@ QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qi
     return folder;
 }
 
-std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots) {
+std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots,
+                                        const QString& applicationDirectory) {
     StartContext start = frmMain::DefaultStartContext();
+    start.applicationDirectory = applicationDirectory.isEmpty()
+                                     ? NativeFolderPath(QDir(TestWorkFolder()).filePath("app"))
+                                     : applicationDirectory;
     for (const QString& root : extraDriveRoots) start.driveRoots.append(NativeFolderPath(root));
     return std::make_unique<frmMain>(start);
 }

@@ -14,8 +14,10 @@
 QString MakeFolder(const QString& relativePath, const QStringList& fileNames = {}, qint64 size = 0);
 
 // The main window as the program creates it, the browser started at the working folder. Extra
-// roots stand in for other mounted drives.
-std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots = {});
+// roots stand in for other mounted drives. The application folder is "app" under the working
+// folder unless given, so no test writes beside the test executables.
+std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots = {},
+                                        const QString& applicationDirectory = {});
 
 // A left click in the middle of a control, as the user makes it.
 void ClickOn(QWidget* control);

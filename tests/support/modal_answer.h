@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 // Stands in for the user in front of the program's modal windows: each modal window that opens
@@ -24,3 +25,6 @@ private:
     QStringList messages_;
     QStringList captions_;
 };
+
+// Types a name into a file dialog as a user would and confirms it.
+void TypeFileNameAndAccept(QFileDialog* dialog, const QString& name);

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+
+#include "output/playlist_file.h"
+#include "tests/support/isolation.h"
+#include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+#include "ui/output_buffer.h"
+#include "ui/skin_label.h"
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// The example playlist in this system's path form: a folder and the root folder.
+std::unique_ptr<frmMain> windowWithExamplePlaylist(int type) {
+    auto window = OpenMainWindow();
+    window->lstPL->addItems({"a.mp3", "b.wma"});
+    window->lstP->addItems({"/home/u/Music", "/"});
+    window->cmbPLType->setCurrentIndex(type);
+    window->txtPLName->setText("Party & Co");
+    return window;
+}
+
+// Clicks "Сохранить" and answers the dialog with `name` (empty: cancel). Returns the messages.
+QStringList saveAs(frmMain& window, const QString& name) {
+    ModalAnswer user([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) return;
+        if (name.isEmpty())
+            dialog->reject();
+        else
+            TypeFileNameAndAccept(dialog, name);
+    });
+    ClickOn(window.control<SkinLabel>("lblSave"));
+    return user.messages();
+}
+
+}  // namespace
+
+TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
+    const struct {
+        int type;
+        const char* name;
+        const char* bytes;
+    } cases[] = {
+        {0, "list.m3u",
+         "#EXTM3U\r\n#EXTINF:0,?-?\r\n/home/u/Music/a.mp3\r\n#EXTINF:0,?-?\r\n/b.wma\r\n\r\n"},
+        {1, "list.pls",
+         "[playlist]\r\nFile1=/home/u/Music/a.mp3\r\nTitle1=?-?\r\nLength1=0\r\nFile2=/b.wma\r\n"
+         "Title2=?-?\r\nLength2=0\r\nNumberOfEntries=2\r\nVersion=2\r\n\r\n"},
+        {2, "list.wpl",
+         "<?wpl version=\"1.0\"?>\r\n<smil>\r\n<head>\r\n"
+         "<meta name=\"Generator\" content=\"Lyrantel 1.0\"/>\r\n<author/>\r\n"
+         "<title>Party &amp; Co</title>\r\n</head>\r\n<body>\r\n<seq>\r\n"
+         "<media src=\"/home/u/Music/a.mp3\"/>\r\n<media src=\"/b.wma\"/>\r\n</seq>\r\n"
+         "</body>\r\n</smil>\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        auto window = windowWithExamplePlaylist(c.type);
+        const QString path = QDir(TestWorkFolder()).filePath(c.name);
+        EXPECT_EQ(saveAs(*window, path), QStringList());
+        EXPECT_EQ(readFile(path), QByteArray(c.bytes)) << c.name;
+        EXPECT_TRUE(window->txtSave->text().isEmpty());
+        EXPECT_EQ(window->lstPL->listCount(), 2);
+    }
+}
+
+TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {
+    auto window = windowWithExamplePlaylist(1);
+    const QString before = QDir(TestWorkFolder()).entryList(QDir::Files).join(',');
+    EXPECT_EQ(saveAs(*window, QString()), QStringList());
+    EXPECT_EQ(QDir(TestWorkFolder()).entryList(QDir::Files).join(','), before);
+    EXPECT_TRUE(window->txtSave->text().isEmpty());
+
+    const QString first = QDir(TestWorkFolder()).filePath("one");  // no extension typed
+    const QString second = QDir(TestWorkFolder()).filePath("two.pls");
+    saveAs(*window, first);
+    saveAs(*window, second);
+    EXPECT_EQ(readFile(first + ".pls"), readFile(second));
+    EXPECT_TRUE(readFile(second).startsWith("[playlist]\r\nFile1="));
+}
+
+TEST(SaveCommand, AnEmptyPlaylistGivesTheFixedLinesOnly) {
+    auto window = OpenMainWindow();
+    const QString path = QDir(TestWorkFolder()).filePath("empty.m3u");
+    saveAs(*window, path);
+    EXPECT_EQ(readFile(path), QByteArray("#EXTM3U\r\n\r\n"));
+}
+
+TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
+    auto window = OpenMainWindow();
+    window->lstPL->addItem("Песня №1.mp3");
+    window->lstP->addItem("/музыка");
+    const QString m3u = QDir(TestWorkFolder()).filePath("ru.m3u");
+    saveAs(*window, m3u);
+    EXPECT_TRUE(readFile(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));
+    window->cmbPLType->setCurrentIndex(2);
+    const QString wpl = QDir(TestWorkFolder()).filePath("ru.wpl");
+    saveAs(*window, wpl);
+    EXPECT_TRUE(readFile(wpl).contains("<media src=\"/&#1084;&#1091;&#1079;"));
+}
+
+// A save that fails says so, with the path and the system's reason, and empties the buffer. The
+// dialog itself won't take a folder as the file, and it gives a name without an extension the
+// type's one (so "/dev/full" can't be named here); a folder as target and a full disk are tested
+// with the writer.
+TEST(SaveCommand, FailuresAreReported) {
+    const QString missing = QDir(TestWorkFolder()).filePath("no/such/folder/list.m3u");
+    auto window = windowWithExamplePlaylist(0);
+    const QStringList messages = saveAs(*window, missing);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(kSaveFailedText + "\n" + missing + "\n\n"));
+    EXPECT_GT(messages[0].size(), (kSaveFailedText + "\n" + missing + "\n\n").size());
+    EXPECT_TRUE(window->txtSave->text().isEmpty());
+    EXPECT_FALSE(QFileInfo(missing).exists());
+}
