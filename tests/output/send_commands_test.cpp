@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+#include "output/player_command.h"
+#include "tests/support/fake_player.h"
+#include "tests/support/isolation.h"
+#include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+#include "ui/frm_tools.h"
+#include "ui/output_buffer.h"
+#include "ui/skin_label.h"
+
+namespace {
+
+// The command lines of the players, in the Windows form their users type.
+TEST(PlayerCommandLine, JoinsCommandAndTemporaryPlaylist) {
+    const QString winamp = R"("C:\Program Files\Winamp\Winamp.exe")";
+    const QString wmp = R"("C:\Program Files\Windows Media Player\wmplayer.exe")";
+    const struct {
+        QString line;
+        QString expected;
+    } cases[] = {
+        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", M3U, u'\\')),
+         R"("C:\Program Files\Winamp\Winamp.exe"C:\Apps\Lists\Temp\m3upl.m3u)"},
+        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", PLS, u'\\')),
+         R"("C:\Program Files\Winamp\Winamp.exe"C:\Apps\Lists\Temp\plspl.pls)"},
+        {MediaPlayerCommandLine(wmp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", WPL, u'\\')),
+         R"("C:\Program Files\Windows Media Player\wmplayer.exe" /Open C:\Apps\Lists\Temp\wplpl.wpl)"},
+        {WinAmpCommandLine(R"(C:\Winamp\winamp.exe)",
+                           TemporaryPlaylistPath(R"(C:\Apps\Lists)", M3U, u'\\')),
+         R"(C:\Winamp\winamp.exeC:\Apps\Lists\Temp\m3upl.m3u)"},
+        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(E:\)", M3U, u'\\')),
+         R"("C:\Program Files\Winamp\Winamp.exe"E:\Temp\m3upl.m3u)"},
+        {MediaPlayerCommandLine("", TemporaryPlaylistPath(R"(C:\My Apps)", WPL, u'\\')),
+         R"( /Open "C:\My Apps\Temp\wplpl.wpl")"},
+        {OtherPlayerCommandLine("mpv", TemporaryPlaylistPath("/opt/ly rantel", PLS, u'/')),
+         R"(mpv "/opt/ly rantel/Temp/plspl.pls")"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.line, c.expected);
+}
+
+class SendCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        log_ = QDir(TestWorkFolder()).filePath("player.log");
+        qputenv(kFakePlayerLogVariable, log_.toUtf8());
+        appDir_ = MakeFolder("my app");  // a blank in the application folder
+        const QString music = MakeFolder("music", {"a.mp3", "b.wav"});
+        window_ = OpenMainWindow({}, appDir_);
+        BrowseTo(*window_, music);
+        window_->lblAddAll_Click();
+        const QString player = '"' + FakePlayerPath() + '"';
+        for (QLineEdit* box : {window_->tools().txtWAPath, window_->tools().txtMPPath,
+                               window_->tools().txtOthPlPath})
+            box->setText(player);
+    }
+
+    // Clicks a command label and returns the messages shown while it ran.
+    QStringList click(const char* label) {
+        ModalAnswer user;
+        ClickOn(window_->control<SkinLabel>(label));
+        EXPECT_TRUE(window_->txtSave->text().isEmpty()) << label;
+        return user.messages();
+    }
+
+    QString temporary(const char* name) const { return appDir_ + "/Temp/" + name; }
+
+    QString log_;
+    QString appDir_;
+    std::unique_ptr<frmMain> window_;
+};
+
+TEST_F(SendCommand, StartsThePlayerWithTheTemporaryPlaylist) {
+    const struct {
+        const char* label;
+        int type;
+        const char* file;
+        bool open;
+        QByteArray content;
+    } cases[] = {
+        {"lblWA", 0, "m3upl.m3u", false, "/music/b.wav\r\n\r\n"},
+        {"lblWA", 1, "plspl.pls", false, "[playlist]\r\nFile1="},
+        {"lblMP", 2, "wplpl.wpl", true, "<?wpl version=\"1.0\"?>\r\n"},
+        {"lblOther", 1, "plspl.pls", false, "[playlist]\r\nFile1="},
+    };
+    int starts = 0;
+    for (const auto& c : cases) {
+        window_->cmbPLType->setCurrentIndex(c.type);
+        EXPECT_EQ(click(c.label), QStringList()) << c.label;
+        const auto records = WaitForFakePlayerStarts(log_, ++starts);
+        ASSERT_EQ(records.size(), starts) << c.label;
+        const FakePlayerStart& record = records.last();
+        const QStringList expected =
+            c.open ? QStringList{"/Open", temporary(c.file)} : QStringList{temporary(c.file)};
+        EXPECT_EQ(record.arguments, expected) << c.label;
+        ASSERT_TRUE(record.playlist.has_value());
+        if (c.type == 0)
+            EXPECT_TRUE(record.playlist->endsWith(c.content) &&
+                        record.playlist->contains("/music/a.mp3\r\n"));
+        else
+            EXPECT_TRUE(record.playlist->startsWith(c.content)) << c.label;
+        EXPECT_FALSE(record.playlist->contains("#EXT") || record.playlist->contains("Title1"));
+    }
+}
+
+TEST_F(SendCommand, TheWrongTypeIsSaidAndNothingElseHappens) {
+    const struct {
+        const char* label;
+        int type;
+        const char* message;
+    } cases[] = {
+        {"lblWA", 2, "Not M3U or PLS PL type"},
+        {"lblMP", 0, "Not WPL PL type"},
+        {"lblMP", 1, "Not WPL PL type"},
+    };
+    for (const auto& c : cases) {
+        window_->cmbPLType->setCurrentIndex(c.type);
+        EXPECT_EQ(click(c.label), QStringList{c.message});
+    }
+    EXPECT_FALSE(QDir(appDir_ + "/Temp").exists());
+    QTest::qWait(200);
+    EXPECT_TRUE(ReadFakePlayerLog(log_).isEmpty());
+}
+
+TEST_F(SendCommand, AnEmptyPlaylistDoesNothingAtAll) {
+    window_->lblDelAll_Click();
+    for (const int type : {0, 2})
+        for (const char* label : {"lblWA", "lblMP", "lblOther"}) {
+            window_->cmbPLType->setCurrentIndex(type);
+            EXPECT_EQ(click(label), QStringList()) << label;
+        }
+    EXPECT_FALSE(QDir(appDir_ + "/Temp").exists());
+    QTest::qWait(200);
+    EXPECT_TRUE(ReadFakePlayerLog(log_).isEmpty());
+}
+
+// A command that starts nothing is reported; the temporary playlist is written all the same.
+TEST_F(SendCommand, ACommandThatStartsNothingIsReported) {
+    const QString path = temporary("m3upl.m3u");
+    const QString quoted = CommandLinePath(path);  // the application folder holds a blank
+    const struct {
+        QString command;
+        QString commandLine;
+    } cases[] = {
+        {"", quoted},
+        {"   ", "   " + quoted},
+        {FakePlayerPath(), FakePlayerPath() + quoted},  // unquoted: glued to the path
+    };
+    for (const auto& c : cases) {
+        window_->tools().txtWAPath->setText(c.command);
+        EXPECT_EQ(click("lblWA"),
+                  QStringList{"Не удалось запустить проигрыватель:\n" + c.commandLine +
+                              "\n\nПроверьте команду в окне «Настройки»."});
+        EXPECT_TRUE(QFile::exists(path));
+    }
+    window_->tools().txtOthPlPath->clear();
+    EXPECT_EQ(click("lblOther").size(), 1);
+}
+
+TEST_F(SendCommand, AnUnwritableApplicationFolderUsesTheUsersTemporaryFolder) {
+    const QString tmp = MakeFolder("tmp");
+    qputenv("TMPDIR", tmp.toUtf8());
+    QFile blocker(appDir_ + "/Temp");  // a file where the Temp folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_EQ(click("lblWA"), QStringList());
+    const auto records = WaitForFakePlayerStarts(log_, 1);
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].arguments, QStringList{tmp + "/Lyrantel/Temp/m3upl.m3u"});
+
+    // Nowhere to write: said, and no player is started.
+    QFile tmpBlocker(tmp + "/Lyrantel");
+    QDir(tmp + "/Lyrantel").removeRecursively();
+    ASSERT_TRUE(tmpBlocker.open(QIODevice::WriteOnly));
+    const QStringList messages = click("lblWA");
+    qunsetenv("TMPDIR");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Не удалось записать временный список воспроизведения\n" +
+                                       tmp + "/Lyrantel/Temp/m3upl.m3u\n\n"));
+    QTest::qWait(200);
+    EXPECT_EQ(ReadFakePlayerLog(log_).size(), 1);
+}
+
+}  // namespace
