@@ -94,6 +94,7 @@ void frmMain::wireHandlers() {
         {"lblTools", &frmMain::lblTools_Click},   {"lblAbout", &frmMain::lblAbout_Click},
         {"lblSave", &frmMain::lblSave_Click},     {"lblWA", &frmMain::lblWA_Click},
         {"lblMP", &frmMain::lblMP_Click},         {"lblOther", &frmMain::lblOther_Click},
+        {"lblOpen", &frmMain::lblOpen_Click},
     };
     for (const auto& [name, handler] : clicks)
         connect(control<SkinLabel>(name), &SkinLabel::clicked, this, handler);

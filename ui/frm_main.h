@@ -75,6 +75,7 @@ public:
     void ComposePlaylistText(PlaylistType type, PlaylistTarget target);
     PlaylistFileResult WriteOutputBuffer(const QString& path);
     void lblSave_Click();
+    void lblOpen_Click();
     void lblWA_Click();
     void lblMP_Click();
     void lblOther_Click();

@@ -8,6 +8,7 @@
 #include "playlist/playlist_limits.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
+#include "ui/output_buffer.h"
 #include "ui/skin_label.h"
 
 namespace {
@@ -115,6 +116,12 @@ TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
         dropOnPlaylist(*window, window->lstPL->mimeDataForItem(c.from),
                        pointOnItem(*window, c.onto, c.upperHalf));
         EXPECT_EQ(entries(*window), c.order) << c.from << "->" << c.onto;
+        // What is written follows the new order, entry by entry.
+        window->ComposePlaylistText(M3U, PlaylistTarget::Player);
+        QStringList written = window->txtSave->text().split("\r\n", Qt::SkipEmptyParts);
+        for (QString& line : written) line = line.section('/', -2);
+        EXPECT_EQ(written, c.order);
+        window->txtSave->clear();
     }
 }
 

@@ -1,0 +1,53 @@
+// "Открыть": an existing playlist file replaces the playlist, and the type selector (and for WPL
+// the name box) follows the file.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "platform/message_box.h"
+#include "playlist/entry_path.h"
+#include "playlist/readers/playlist_readers.h"
+#include "ui/frm_main.h"
+
+namespace {
+
+const QString kOpenFilter = QStringLiteral(
+    "Списки воспроизведения (*.m3u *.m3u8 *.pls *.wpl)|*.m3u;*.m3u8;*.pls;*.wpl"
+    "|M3U|*.m3u;*.m3u8|PLS|*.pls|WPL|*.wpl");
+
+PlaylistType typeOfFile(const QString& path) {
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == u"pls") return PLS;
+    if (extension == u"wpl") return WPL;
+    return M3U;
+}
+
+}  // namespace
+
+void frmMain::lblOpen_Click() {
+    dlg.setFlags(0);
+    dlg.setFilter(kOpenFilter);
+    dlg.setFileName(QString());
+    if (!dlg.showOpen(this)) return;
+    const QString path = dlg.fileName();
+    // The whole file is read before anything changes: a file that can't be read changes nothing.
+    const ReadResult read = ReadPlaylistFile(path);
+    if (!read.contents) {
+        ShowMessage(this, QStringLiteral("Не удалось открыть список воспроизведения\n%1\n\n%2")
+                              .arg(path, read.error));
+        return;
+    }
+    QStringList fileNames, folders;
+    fileNames.reserve(read.contents->entryPaths.size());
+    folders.reserve(read.contents->entryPaths.size());
+    for (const QString& entry : read.contents->entryPaths) {
+        SplitPath split = SplitEntryPath(entry);
+        folders.append(std::move(split.folder));
+        fileNames.append(std::move(split.fileName));
+    }
+    lblNew_Click();
+    AppendEntries(fileNames, folders);
+    const PlaylistType type = typeOfFile(path);
+    cmbPLType->setCurrentIndex(type);
+    if (type == WPL) txtPLName->setText(read.contents->title);
+}

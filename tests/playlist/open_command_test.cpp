@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+
+#include "playlist/playlist_limits.h"
+#include "tests/support/isolation.h"
+#include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+#include "ui/skin_label.h"
+
+namespace {
+
+// Clicks "Открыть", picks the file in the dialog and returns the messages shown.
+QStringList open(frmMain& window, const QString& path) {
+    ModalAnswer user([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) TypeFileNameAndAccept(dialog, path);
+    });
+    ClickOn(window.control<SkinLabel>("lblOpen"));
+    return user.messages();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+// What the program saves, in every type and form, comes back as it was composed.
+TEST(OpenCommand, ASavedPlaylistComesBackExactly) {
+    const QStringList folders = {"/music/with blanks", "/", "/музыка/Ünïcode ♫", "/a&b/<c>",
+                                 "/q\"uote/#hash;semi"};
+    const QStringList names = {"a & b.mp3", "root.wma", "Песня №1.mp3", "x<y>z.wav",
+                               "\"quoted\" #1; 2.mid"};
+    const QString title = "Party & <Co> \"Ω\"";
+    const struct {
+        PlaylistType type;
+        PlaylistTarget target;
+        const char* file;
+    } cases[] = {
+        {M3U, PlaylistTarget::SaveFile, "save.m3u"}, {M3U, PlaylistTarget::Player, "player.m3u"},
+        {PLS, PlaylistTarget::SaveFile, "save.pls"}, {PLS, PlaylistTarget::Player, "player.pls"},
+        {WPL, PlaylistTarget::SaveFile, "save.wpl"},
+    };
+    for (const auto& c : cases) {
+        const QString path = QDir(TestWorkFolder()).filePath(c.file);
+        auto writer = OpenMainWindow();
+        writer->lstPL->addItems(names);
+        writer->lstP->addItems(folders);
+        writer->txtPLName->setText(title);
+        writer->ComposePlaylistText(c.type, c.target);
+        writer->WriteOutputBuffer(path);
+
+        auto reader = OpenMainWindow();
+        reader->lstPL->addItem("old.mp3");
+        reader->lstP->addItem("/old");
+        EXPECT_EQ(open(*reader, path), QStringList()) << c.file;
+        EXPECT_EQ(reader->lstPL->items(), names) << c.file;
+        EXPECT_EQ(reader->lstP->items(), folders) << c.file;
+        EXPECT_EQ(reader->cmbPLType->currentIndex(), c.type) << c.file;
+        EXPECT_EQ(reader->txtPLName->text(), c.type == WPL ? title : QString()) << c.file;
+        EXPECT_EQ(reader->txtPLName->isVisibleTo(reader.get()), c.type == WPL);
+    }
+}
+
+TEST(OpenCommand, AFileThatCantBeReadChangesNothingAndSaysWhy) {
+    const QString broken = QDir(TestWorkFolder()).filePath("broken.wpl");
+    writeFile(broken, "<?wpl version=\"1.0\"?>\r\n<smil><body><seq>\r\n<media src=\"a.mp3\">\r\n");
+    const QString huge = QDir(TestWorkFolder()).filePath("huge.m3u");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1));
+    }
+    for (const QString& path : {broken, huge}) {
+        auto window = OpenMainWindow();
+        window->lstPL->addItem("kept.mp3");
+        window->lstP->addItem("/kept");
+        window->cmbPLType->setCurrentIndex(1);
+        const QStringList messages = open(*window, path);
+        ASSERT_EQ(messages.size(), 1) << path.toStdString();
+        EXPECT_TRUE(
+            messages[0].startsWith("Не удалось открыть список воспроизведения\n" + path + "\n\n"));
+        EXPECT_EQ(window->lstPL->items(), QStringList{"kept.mp3"});
+        EXPECT_EQ(window->lstP->items(), QStringList{"/kept"});
+        EXPECT_EQ(window->cmbPLType->currentIndex(), 1);
+    }
+}
+
+TEST(OpenCommand, TakesTheFirstEntriesUpToTheLimitAndSaysSo) {
+    QByteArray text = "#EXTM3U\r\n";
+    for (int i = 0; i <= kMaxPlaylistEntries; ++i)
+        text += "/m/" + QByteArray::number(i) + ".mp3\r\n";
+    const QString path = QDir(TestWorkFolder()).filePath("big.m3u");
+    writeFile(path, text);
+    auto window = OpenMainWindow();
+    EXPECT_EQ(open(*window, path), QStringList{kPlaylistFullMessage});
+    EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->lstPL->items().last(), QString("%1.mp3").arg(kMaxPlaylistEntries - 1));
+}
