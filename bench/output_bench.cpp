@@ -114,4 +114,3 @@ BENCHMARK(BM_PlainWriteFloor)->Apply(EveryTypeAndForm);
 #ifdef Q_OS_UNIX
 BENCHMARK(BM_PlainWriteSyncedFloor)->Apply(EveryTypeAndForm);
 #endif
-

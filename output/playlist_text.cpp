@@ -92,7 +92,8 @@ void AppendM3u(QString& buffer, PlaylistTarget target, const QStringList& folder
     if (isSaveFile) AppendLine(buffer, u"#EXTM3U");
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         if (isSaveFile) AppendLine(buffer, u"#EXTINF:0,?-?");
-        AppendLine(buffer, JoinEntryPath(folders[i], fileNames[i], separator));
+        AppendEntryPath(buffer, folders[i], fileNames[i], separator);
+        buffer += kLineEnd;
     }
 }
 
@@ -101,8 +102,11 @@ void AppendPls(QString& buffer, PlaylistTarget target, const QStringList& folder
     AppendLine(buffer, u"[playlist]");
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         const qsizetype number = i + 1;
-        AppendNumberedLine(buffer, u"File", number,
-                           JoinEntryPath(folders[i], fileNames[i], separator));
+        buffer += u"File";
+        AppendNumber(buffer, number);
+        buffer += u'=';
+        AppendEntryPath(buffer, folders[i], fileNames[i], separator);
+        buffer += kLineEnd;
         if (target == PlaylistTarget::SaveFile) {
             AppendNumberedLine(buffer, u"Title", number, u"?-?");
             AppendNumberedLine(buffer, u"Length", number, u"0");
@@ -127,9 +131,12 @@ void AppendWpl(QString& buffer, const QStringList& folders, const QStringList& f
     AppendLine(buffer, u"</head>");
     AppendLine(buffer, u"<body>");
     AppendLine(buffer, u"<seq>");
+    QString path;
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         buffer += u"<media src=\"";
-        AppendXmlEscaped(buffer, JoinEntryPath(folders[i], fileNames[i], separator));
+        path.clear();  // keeps its capacity: no allocation per entry
+        AppendEntryPath(path, folders[i], fileNames[i], separator);
+        AppendXmlEscaped(buffer, path);
         AppendLine(buffer, u"\"/>");
     }
     AppendLine(buffer, u"</seq>");

@@ -1,12 +1,18 @@
 #include "playlist/entry_path.h"
 
+bool AppendEntryPath(QString& text, const QString& folder, const QString& fileName,
+                     QChar separator) {
+    text += folder;
+    const bool separate = !folder.endsWith(separator);
+    if (separate) text += separator;
+    text += fileName;
+    return separate;
+}
+
 QString JoinEntryPath(const QString& folder, const QString& fileName, QChar separator) {
-    if (folder.endsWith(separator)) return folder + fileName;
     QString path;
     path.reserve(folder.size() + 1 + fileName.size());
-    path += folder;
-    path += separator;
-    path += fileName;
+    AppendEntryPath(path, folder, fileName, separator);
     return path;
 }
 

@@ -7,6 +7,10 @@
 // separator ("/" or "C:\"), so it must not get a second one.
 QString JoinEntryPath(const QString& folder, const QString& fileName,
                       QChar separator = QDir::separator());
+// The same join appended to a text, for writers of many paths. Returns whether a separator was
+// put between the two.
+bool AppendEntryPath(QString& text, const QString& folder, const QString& fileName,
+                     QChar separator = QDir::separator());
 
 // The reverse of JoinEntryPath: the folder (a root keeps its separator) and the name after the
 // last separator of either kind.

@@ -28,8 +28,10 @@ void frmMain::lblOpen_Click() {
     dlg.setFlags(0);
     dlg.setFilter(kOpenFilter);
     dlg.setFileName(QString());
-    if (!dlg.showOpen(this)) return;
-    const QString path = dlg.fileName();
+    if (dlg.showOpen(this)) OpenPlaylistFile(dlg.fileName());
+}
+
+void frmMain::OpenPlaylistFile(const QString& path) {
     // The whole file is read before anything changes: a file that can't be read changes nothing.
     const ReadResult read = ReadPlaylistFile(path);
     if (!read.contents) {

@@ -76,6 +76,8 @@ public:
     PlaylistFileResult WriteOutputBuffer(const QString& path);
     void lblSave_Click();
     void lblOpen_Click();
+    // Replaces the playlist with the file's entries, or says why the file can't be opened.
+    void OpenPlaylistFile(const QString& path);
     void lblWA_Click();
     void lblMP_Click();
     void lblOther_Click();

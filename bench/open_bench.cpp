@@ -1,0 +1,39 @@
+// Opening a full playlist (32,767 entries of about 60 characters) of each type, the window's lists
+// filled included.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include "playlist/playlist_limits.h"
+#include "ui/frm_main.h"
+#include "ui/playlist_box.h"
+
+namespace {
+
+// The file the Save command writes for a full playlist of this type.
+QString savedPlaylist(const QTemporaryDir& folder, PlaylistType type) {
+    frmMain writer;
+    writer.lstPL->addItems(
+        QStringList(kMaxPlaylistEntries, QStringLiteral("Track 01 - Artist.mp3")));
+    writer.lstP->addItems(
+        QStringList(kMaxPlaylistEntries, QStringLiteral("/home/user/Music/Artist - Album 1999")));
+    const QString path =
+        folder.filePath(QStringLiteral("full.") + QStringList{"m3u", "pls", "wpl"}.at(type));
+    writer.ComposePlaylistText(type, PlaylistTarget::SaveFile);
+    writer.WriteOutputBuffer(path);
+    return path;
+}
+
+void BM_OpenFullPlaylist(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = savedPlaylist(folder, static_cast<PlaylistType>(state.range(0)));
+    frmMain window;
+    window.show();
+    for (auto _ : state) {
+        window.OpenPlaylistFile(path);
+        benchmark::DoNotOptimize(window.lstPL->listCount());
+    }
+}
+BENCHMARK(BM_OpenFullPlaylist)->ArgName("type")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
