@@ -7,7 +7,9 @@ QString SizeText(qint64 lengthInBytes) {
     return QStringLiteral("%1 Мб (%2 Кб)").arg(megabytes).arg(kilobytes);
 }
 
-QString TypeText(const QString& fileName) { return fileName.right(3).toUpper(); }
+QString TypeText(const QString& fileName) {
+    return fileName.right(3).toUpper();
+}
 
 QString PositionText(int position, int count) {
     return QStringLiteral("%1 из %2").arg(position + 1).arg(count);

@@ -2,7 +2,9 @@
 
 namespace {
 
-bool sameLetter(QChar a, QChar b) { return a == b || a.toCaseFolded() == b.toCaseFolded(); }
+bool sameLetter(QChar a, QChar b) {
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
+}
 
 // Iterative glob match with backtracking to the last "*": linear for the patterns in use.
 bool globMatch(QStringView pattern, QStringView name) {

@@ -37,7 +37,8 @@ void SortWithoutCase(QStringList& names) {
     });
 }
 
-std::optional<QStringList> ListMatchingFiles(const QString& folder, const FilePatternSet& patterns) {
+std::optional<QStringList> ListMatchingFiles(const QString& folder,
+                                             const FilePatternSet& patterns) {
     return listNames(folder, QDir::Files,
                      [&patterns](const QString& name) { return patterns.matches(name); });
 }
