@@ -11,4 +11,5 @@ if [ ! -f "$build/compile_commands.json" ]; then
 fi
 
 git ls-files '*.cpp' ':!:tests/fuzz/*' |
-  xargs -P "${JOBS:-$(nproc)}" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null
+  xargs -P "${JOBS:-$(nproc)}" -n 4 clang-tidy -p "$build" --quiet \
+    2> >(grep -v -E '^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$' >&2)
