@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build=build
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLYRANTEL_BENCHMARKS=ON >/dev/null
-cmake --build "$build" -j "${JOBS:-$(nproc)}" --target benchmarks
+cmake --build "$build" -j "${JOBS:-$(nproc)}" --target benchmarks >&2
 
 results="$build/bench/results"
 rm -rf "$results"
