@@ -26,7 +26,9 @@ const std::array<SettingKey, 5>& SettingKeys() {
     return keys;
 }
 
-const SettingKey& KeyOf(Setting setting) { return SettingKeys()[static_cast<size_t>(setting)]; }
+const SettingKey& KeyOf(Setting setting) {
+    return SettingKeys()[static_cast<size_t>(setting)];
+}
 
 QString ReadAppSetting(Setting setting) {
     const SettingKey& key = KeyOf(setting);

@@ -3,7 +3,6 @@
 #include <QString>
 #include <array>
 
-
 #include "app/app_info.h"
 inline const QString kSettingsSection = QStringLiteral("Settings");
 

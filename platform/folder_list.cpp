@@ -20,7 +20,7 @@ QStringList foldersDownTo(const QString& path) {
 
 QString displayName(const QString& folder, int depth) {
     const QString name = SplitEntryPath(folder).fileName;
-    return QString(depth * 2, u' ') + (name.isEmpty() ? folder : name);
+    return QString(qsizetype{2} * depth, u' ') + (name.isEmpty() ? folder : name);
 }
 
 }  // namespace

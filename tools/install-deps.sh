@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth libxml2-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy clang-format
+  dpkg-dev python3
 )
 
 missing=()

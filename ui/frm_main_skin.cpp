@@ -20,7 +20,7 @@ void frmMain::wireSkin() {
         {"lblDelAll", imgDelAll}, {"lblDel", imgDel}, {"lblAdd", imgAdd}, {"lblAddAll", imgAddAll}};
     for (const auto& [label, image] : arrows)
         connect(control<SkinLabel>(label), &SkinLabel::mouseMoved, this,
-                [this, image] { image->setPicture(imgButtonO->picture()); });
+                [this, image = image] { image->setPicture(imgButtonO->picture()); });
 
     for (SkinImage* background : {imgBack, imgInfo})
         connect(background, &SkinImage::mousePressed, this,

@@ -18,7 +18,7 @@ Reader ReaderForSuffix(const QString& suffix) {
 
 QString TooLargeReason() {
     return QStringLiteral("Файл больше %1 МБ: это не список воспроизведения.")
-        .arg(kMaxPlaylistFileBytes / (1024 * 1024));
+        .arg(kMaxPlaylistFileBytes / 1024 / 1024);
 }
 
 QString UnreadableReason(const QFile& file) {

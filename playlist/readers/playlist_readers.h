@@ -26,7 +26,7 @@ ReadResult ReadPls(const QByteArray& bytes, const QString& playlistFolder);
 ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder);
 
 // Files larger than this are refused before they are read: no real playlist comes near it.
-inline constexpr qint64 kMaxPlaylistFileBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxPlaylistFileBytes = qint64{64} * 1024 * 1024;
 
 // Reads the file and picks the reader by its extension (.m3u and .m3u8, .pls, .wpl, any case).
 ReadResult ReadPlaylistFile(const QString& path);

@@ -63,7 +63,7 @@ protected:
     void TearDown() override { qunsetenv(kFakePlayerLogVariable); }
 
     QString WritePlaylist(const QString& name, const QByteArray& bytes) {
-        const QString path = QDir(TestWorkFolder()).filePath(name);
+        QString path = QDir(TestWorkFolder()).filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);

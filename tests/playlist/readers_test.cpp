@@ -209,7 +209,7 @@ TEST(PlaylistReaders, GiveTheReasonWhenTheFileIsNotTheirs) {
 namespace {
 
 QString WriteFile(const QString& name, const QByteArray& bytes) {
-    const QString path = QDir(TestWorkFolder()).filePath(name);
+    QString path = QDir(TestWorkFolder()).filePath(name);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);

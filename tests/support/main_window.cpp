@@ -11,7 +11,7 @@
 #include "tests/support/isolation.h"
 
 QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qint64 size) {
-    const QString folder = NativeFolderPath(QDir(TestWorkFolder()).filePath(relativePath));
+    QString folder = NativeFolderPath(QDir(TestWorkFolder()).filePath(relativePath));
     EXPECT_TRUE(QDir().mkpath(folder));
     for (const QString& name : fileNames) {
         QFile file(QDir(folder).filePath(name));

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (RelWithDebInfo, in build like tools/test.sh), runs every executable of
+# build/bench five times over, and prints one table: figure, target (bench/targets.tsv), median,
+# whether it holds. The raw results stay in build/bench/results/*.json.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLYRANTEL_BENCHMARKS=ON >/dev/null
+cmake --build "$build" -j "${JOBS:-$(nproc)}" --target benchmarks >&2
+
+results="$build/bench/results"
+rm -rf "$results"
+mkdir -p "$results"
+for exe in "$build"/bench/*; do
+  [ -f "$exe" ] && [ -x "$exe" ] || continue
+  name=$(basename "$exe")
+  echo "== $name" >&2
+  "$exe" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_format=json >"$results/$name.json"
+done
+python3 tools/bench_table.py bench/targets.tsv "$results"/*.json
