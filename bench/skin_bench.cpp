@@ -1,10 +1,13 @@
 // The pointer over the backgrounds: every move reassigns six (upper) or nine (lower) pictures.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
 
 #include "ui/frm_main.h"
+#include "ui/skin_image.h"
 
 namespace {
 
@@ -30,6 +33,32 @@ void BM_TenThousandMovesOverLowerBackground(benchmark::State& state) {
     movePointer(state, {5, 420}, {6, 421});
 }
 BENCHMARK(BM_TenThousandMovesOverLowerBackground)->Unit(benchmark::kMillisecond);
+
+// Move events delivered to the background image itself, as the window hands them on once it has
+// found the control under the pointer; no window-system round trip.
+void deliverMoves(benchmark::State& state, SkinImage* frmMain::*background) {
+    frmMain window;
+    window.show();
+    SkinImage* image = window.*background;
+    const QPointF first(5, 40), second(6, 41);
+    for (auto _ : state)
+        for (int i = 0; i < 10000; ++i) {
+            const QPointF local = i % 2 ? second : first;
+            QMouseEvent move(QEvent::MouseMove, local, image->mapToGlobal(local), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(image, &move);
+        }
+}
+
+void BM_TenThousandMoveEventsOnUpperBackground(benchmark::State& state) {
+    deliverMoves(state, &frmMain::imgBack);
+}
+BENCHMARK(BM_TenThousandMoveEventsOnUpperBackground)->Unit(benchmark::kMillisecond);
+
+void BM_TenThousandMoveEventsOnLowerBackground(benchmark::State& state) {
+    deliverMoves(state, &frmMain::imgInfo);
+}
+BENCHMARK(BM_TenThousandMoveEventsOnLowerBackground)->Unit(benchmark::kMillisecond);
 
 // The floor: the same moves over the title text, which has no handler.
 void BM_TenThousandMovesOverTitleText(benchmark::State& state) {
