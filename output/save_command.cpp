@@ -14,7 +14,7 @@ void frmMain::ComposePlaylistText(PlaylistType type, PlaylistTarget target) {
 }
 
 PlaylistFileResult frmMain::WriteOutputBuffer(const QString& path) {
-    const PlaylistFileResult result = WritePlaylistFile(path, txtSave->text());
+    PlaylistFileResult result = WritePlaylistFile(path, txtSave->text());
     txtSave->clear();  // whatever happened, the next command starts with an empty buffer
     return result;
 }

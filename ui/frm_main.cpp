@@ -45,12 +45,6 @@ frmMain::frmMain(StartContext start)
     lblSize = control<ValueLabel>("lblSize");
     lblType = control<ValueLabel>("lblType");
     lblRec = control<ValueLabel>("lblRec");
-    // A check of the layout table in debug builds; Q_ASSERT leaves the loop empty in release ones.
-    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores)
-    for (const char* name : {"imgBack", "imgInfo", "imgMinimize", "imgClose", "imgMinimizeN",
-                             "imgMinimizeO", "imgCloseN", "imgCloseO", "imgButtonN", "imgButtonO",
-                             "imgDelAll", "imgDel", "imgAdd", "imgAddAll"})
-        Q_ASSERT(control<SkinImage>(name));
     imgBack = control<SkinImage>("imgBack");
     imgInfo = control<SkinImage>("imgInfo");
     imgMinimize = control<SkinImage>("imgMinimize");
