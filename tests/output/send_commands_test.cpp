@@ -99,11 +99,12 @@ TEST_F(SendCommand, StartsThePlayerWithTheTemporaryPlaylist) {
             c.open ? QStringList{"/Open", temporary(c.file)} : QStringList{temporary(c.file)};
         EXPECT_EQ(record.arguments, expected) << c.label;
         ASSERT_TRUE(record.playlist.has_value());
-        if (c.type == 0)
+        if (c.type == 0) {
             EXPECT_TRUE(record.playlist->endsWith(c.content) &&
                         record.playlist->contains("/music/a.mp3\r\n"));
-        else
+        } else {
             EXPECT_TRUE(record.playlist->startsWith(c.content)) << c.label;
+        }
         EXPECT_FALSE(record.playlist->contains("#EXT") || record.playlist->contains("Title1"));
     }
 }

@@ -16,7 +16,9 @@ QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qi
     for (const QString& name : fileNames) {
         QFile file(QDir(folder).filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
-        if (size > 0) EXPECT_TRUE(file.resize(size));
+        if (size > 0) {
+            EXPECT_TRUE(file.resize(size));
+        }
     }
     return folder;
 }

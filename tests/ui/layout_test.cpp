@@ -23,8 +23,9 @@ TEST(MainLayout, EveryControlOfTheTableExistsAsLaidOut) {
         ASSERT_NE(control, nullptr) << spec.name;
         EXPECT_EQ(control->geometry(), spec.rect) << spec.name;
         EXPECT_EQ(control->isVisibleTo(window.get()), spec.visible) << spec.name;
-        if (auto* label = qobject_cast<QLabel*>(control))
+        if (auto* label = qobject_cast<QLabel*>(control)) {
             EXPECT_EQ(label->text(), spec.text.toString()) << spec.name;
+        }
     }
 }
 
