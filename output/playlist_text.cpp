@@ -134,7 +134,7 @@ void AppendWpl(QString& buffer, const QStringList& folders, const QStringList& f
     QString path;
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         buffer += u"<media src=\"";
-        path.clear();  // keeps its capacity: no allocation per entry
+        path.resize(0);  // keeps its capacity: no allocation per entry
         AppendEntryPath(path, folders[i], fileNames[i], separator);
         AppendXmlEscaped(buffer, path);
         AppendLine(buffer, u"\"/>");
