@@ -45,7 +45,7 @@ SkinImage* makeImage(ControlKind kind, QWidget* window) {
     return image;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* window, const StartContext& browser) {
+QWidget* makeControl(const ControlSpec& spec, QWidget* window, const StartContext& start) {
     using K = ControlKind;
     switch (spec.kind) {
         case K::TextBox: {
@@ -61,12 +61,12 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* window, const StartContex
             return selector;
         }
         case K::DriveList: {
-            auto* drives = new DriveList(browser.driveRoots, browser.startFolder, window);
+            auto* drives = new DriveList(start.driveRoots, start.startFolder, window);
             paintYellowOnBlack(drives);
             return drives;
         }
         case K::FolderList: {
-            auto* folders = new FolderList(browser.startFolder, window);
+            auto* folders = new FolderList(start.startFolder, window);
             paintYellowOnBlack(folders);
             return folders;
         }
@@ -115,11 +115,11 @@ void SetUpSkinnedWindow(QWidget* window, QSize size) {
 }
 
 QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> layout,
-                                       const StartContext& browser) {
+                                       const StartContext& start) {
     QHash<QString, QWidget*> controls;
     QHash<QString, QPixmap> pictures;  // one pixmap per file, shared by every control showing it
     for (auto spec = layout.rbegin(); spec != layout.rend(); ++spec) {
-        QWidget* control = makeControl(*spec, window, browser);
+        QWidget* control = makeControl(*spec, window, start);
         control->setObjectName(QString::fromLatin1(spec->name));
         control->setGeometry(spec->rect);
         if (spec->picture) {

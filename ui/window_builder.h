@@ -21,7 +21,7 @@ struct StartContext {
 // Builds the controls of a table onto a window, bottom of the stacking order first so each
 // control lies over those listed after it. Returns the controls by name.
 QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> layout,
-                                       const StartContext& browser = {});
+                                       const StartContext& start = {});
 
 // The look every skinned window shares: a fixed, frameless window in the program's font.
 void SetUpSkinnedWindow(QWidget* window, QSize size);
