@@ -1,5 +1,6 @@
 #include "output/playlist_text.h"
 
+#include <array>
 #include <iterator>
 
 #include "playlist/entry_path.h"
@@ -34,8 +35,16 @@ bool IsXmlCharacter(char32_t c) {
 }
 
 // Printable ASCII other than the markup characters needs no escaping.
+// A table rather than six comparisons: every character of every path is looked up here.
+constexpr std::array<bool, 128> kPlainXml = [] {
+    std::array<bool, 128> plain{};
+    for (char16_t c = 0x20; c < 0x80; ++c)
+        plain[c] = c != u'&' && c != u'<' && c != u'>' && c != u'"';
+    return plain;
+}();
+
 bool IsPlainXml(char16_t c) {
-    return c >= 0x20 && c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+    return c < 0x80 && kPlainXml[c];
 }
 
 // Writes the text as plain-ASCII XML character data that is also safe inside a quoted attribute:
