@@ -140,12 +140,10 @@ void AppendWpl(QString& buffer, const QStringList& folders, const QStringList& f
     AppendLine(buffer, u"</head>");
     AppendLine(buffer, u"<body>");
     AppendLine(buffer, u"<seq>");
-    QString path;
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         buffer += u"<media src=\"";
-        path.resize(0);  // keeps its capacity: no allocation per entry
-        AppendEntryPath(path, folders[i], fileNames[i], separator);
-        AppendXmlEscaped(buffer, path);
+        ForEachEntryPathPart(folders[i], fileNames[i], separator,
+                             [&buffer](QStringView part) { AppendXmlEscaped(buffer, part); });
         AppendLine(buffer, u"\"/>");
     }
     AppendLine(buffer, u"</seq>");

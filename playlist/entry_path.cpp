@@ -1,14 +1,5 @@
 #include "playlist/entry_path.h"
 
-bool AppendEntryPath(QString& text, const QString& folder, const QString& fileName,
-                     QChar separator) {
-    text += folder;
-    const bool separate = !folder.endsWith(separator);
-    if (separate) text += separator;
-    text += fileName;
-    return separate;
-}
-
 QString JoinEntryPath(const QString& folder, const QString& fileName, QChar separator) {
     QString path;
     path.reserve(folder.size() + 1 + fileName.size());
