@@ -17,21 +17,6 @@ namespace {
 
 using Status = PlaylistFileResult::Status;
 
-QString WorkPath(const QString& name) {
-    return QDir(TestWorkFolder()).filePath(name);
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QString Compose(PlaylistType type, const QStringList& folders, const QStringList& names,
                 const QString& title) {
     QString text;
@@ -58,7 +43,7 @@ TEST(PlaylistFile, WritesTheTextAndOneMoreLineEnd) {
         const PlaylistFileResult result = WritePlaylistFile(path, c.text);
         EXPECT_EQ(result.status, Status::Written);
         EXPECT_FALSE(result.charactersReplaced);
-        EXPECT_EQ(ReadAll(path), c.bytes);
+        EXPECT_EQ(ReadBytes(path), c.bytes);
     }
 }
 
@@ -67,7 +52,7 @@ TEST(PlaylistFile, ReplacesAnEarlierFileEntirelyAndKeepsItsPermissions) {
     WriteBytes(path, QByteArray(5000, 'x'));
     const QFileDevice::Permissions earlier = QFile::permissions(path);
     EXPECT_EQ(WritePlaylistFile(path, u"new\r\n").status, Status::Written);
-    EXPECT_EQ(ReadAll(path), "new\r\n\r\n");
+    EXPECT_EQ(ReadBytes(path), "new\r\n\r\n");
     EXPECT_EQ(QFile::permissions(path), earlier);
 }
 
@@ -131,7 +116,7 @@ TEST(PlaylistFile, ReadOnlyFolderKeepsTheEarlierFile) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(result.status, Status::Failed);
     EXPECT_FALSE(result.failureReason.isEmpty());
-    EXPECT_EQ(ReadAll(path), "earlier");
+    EXPECT_EQ(ReadBytes(path), "earlier");
 }
 
 TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
@@ -193,7 +178,7 @@ TEST(PlaylistFile, XmlParserAcceptsWplWithAnyNames) {
         const QString path = WorkPath(QStringLiteral("list.wpl"));
         ASSERT_EQ(WritePlaylistFile(path, Compose(WPL, folders, names, title)).status,
                   Status::Written);
-        const QByteArray bytes = ReadAll(path);
+        const QByteArray bytes = ReadBytes(path);
         EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0; }));
         QProcess parser;
         parser.start(xmllint, {QStringLiteral("--noout"), path});

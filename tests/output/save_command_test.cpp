@@ -15,12 +15,6 @@
 
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
 // The example playlist in this system's path form: a folder and the root folder.
 std::unique_ptr<frmMain> windowWithExamplePlaylist(int type) {
     auto window = OpenMainWindow();
@@ -67,9 +61,9 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
     };
     for (const auto& c : cases) {
         auto window = windowWithExamplePlaylist(c.type);
-        const QString path = QDir(TestWorkFolder()).filePath(c.name);
+        const QString path = WorkPath(c.name);
         EXPECT_EQ(saveAs(*window, path), QStringList());
-        EXPECT_EQ(readFile(path), QByteArray(c.bytes)) << c.name;
+        EXPECT_EQ(ReadBytes(path), QByteArray(c.bytes)) << c.name;
         EXPECT_TRUE(window->txtSave->text().isEmpty());
         EXPECT_EQ(window->lstPL->listCount(), 2);
     }
@@ -82,32 +76,32 @@ TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {
     EXPECT_EQ(QDir(TestWorkFolder()).entryList(QDir::Files).join(','), before);
     EXPECT_TRUE(window->txtSave->text().isEmpty());
 
-    const QString first = QDir(TestWorkFolder()).filePath("one");  // no extension typed
-    const QString second = QDir(TestWorkFolder()).filePath("two.pls");
+    const QString first = WorkPath("one");  // no extension typed
+    const QString second = WorkPath("two.pls");
     saveAs(*window, first);
     saveAs(*window, second);
-    EXPECT_EQ(readFile(first + ".pls"), readFile(second));
-    EXPECT_TRUE(readFile(second).startsWith("[playlist]\r\nFile1="));
+    EXPECT_EQ(ReadBytes(first + ".pls"), ReadBytes(second));
+    EXPECT_TRUE(ReadBytes(second).startsWith("[playlist]\r\nFile1="));
 }
 
 TEST(SaveCommand, AnEmptyPlaylistGivesTheFixedLinesOnly) {
     auto window = OpenMainWindow();
-    const QString path = QDir(TestWorkFolder()).filePath("empty.m3u");
+    const QString path = WorkPath("empty.m3u");
     saveAs(*window, path);
-    EXPECT_EQ(readFile(path), QByteArray("#EXTM3U\r\n\r\n"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("#EXTM3U\r\n\r\n"));
 }
 
 TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
     auto window = OpenMainWindow();
     window->lstPL->addItem("Песня №1.mp3");
     window->lstP->addItem("/музыка");
-    const QString m3u = QDir(TestWorkFolder()).filePath("ru.m3u");
+    const QString m3u = WorkPath("ru.m3u");
     saveAs(*window, m3u);
-    EXPECT_TRUE(readFile(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));
+    EXPECT_TRUE(ReadBytes(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));
     window->cmbPLType->setCurrentIndex(2);
-    const QString wpl = QDir(TestWorkFolder()).filePath("ru.wpl");
+    const QString wpl = WorkPath("ru.wpl");
     saveAs(*window, wpl);
-    EXPECT_TRUE(readFile(wpl).contains("<media src=\"/&#1084;&#1091;&#1079;"));
+    EXPECT_TRUE(ReadBytes(wpl).contains("<media src=\"/&#1084;&#1091;&#1079;"));
 }
 
 // A save that fails says so, with the path and the system's reason, and empties the buffer. The
@@ -115,7 +109,7 @@ TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
 // type's one (so "/dev/full" can't be named here); a folder as target and a full disk are tested
 // with the writer.
 TEST(SaveCommand, FailuresAreReported) {
-    const QString missing = QDir(TestWorkFolder()).filePath("no/such/folder/list.m3u");
+    const QString missing = WorkPath("no/such/folder/list.m3u");
     auto window = windowWithExamplePlaylist(0);
     const QStringList messages = saveAs(*window, missing);
     ASSERT_EQ(messages.size(), 1);

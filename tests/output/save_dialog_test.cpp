@@ -32,10 +32,6 @@ void WhenShown(std::function<void(Window*)> action, int attemptsLeft = 300) {
     });
 }
 
-QString WorkPath(const QString& name) {
-    return QDir(TestWorkFolder()).filePath(name);
-}
-
 CommonDialog SaveDialogFor(const QString& filter) {
     CommonDialog dialog;
     dialog.setFlags(CommonDialog::kOverwritePrompt);

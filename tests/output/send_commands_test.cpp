@@ -47,7 +47,7 @@ TEST(PlayerCommandLine, JoinsCommandAndTemporaryPlaylist) {
 class SendCommand : public testing::Test {
 protected:
     void SetUp() override {
-        log_ = QDir(TestWorkFolder()).filePath("player.log");
+        log_ = WorkPath("player.log");
         qputenv(kFakePlayerLogVariable, log_.toUtf8());
         appDir_ = MakeFolder("my app");  // a blank in the application folder
         const QString music = MakeFolder("music", {"a.mp3", "b.wav"});

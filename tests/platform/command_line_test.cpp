@@ -57,18 +57,10 @@ namespace {
 class ProcessStart : public testing::Test {
 protected:
     void SetUp() override {
-        logPath_ = QDir(TestWorkFolder()).filePath("player.log");
+        logPath_ = WorkPath("player.log");
         qputenv(kFakePlayerLogVariable, QFile::encodeName(logPath_));
     }
     void TearDown() override { qunsetenv(kFakePlayerLogVariable); }
-
-    QString WritePlaylist(const QString& name, const QByteArray& bytes) {
-        QString path = QDir(TestWorkFolder()).filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
 
     QString logPath_;
 };
@@ -78,7 +70,7 @@ const QByteArray kPlaylist = "#EXTM3U\r\n#EXTINF:0,?-?\r\n/m/\xD0\x9A a.mp3\r\n\
 }  // namespace
 
 TEST_F(ProcessStart, StartsTheQuotedProgramWithThePathGluedToIt) {
-    const QString playlist = WritePlaylist("m3upl.m3u", kPlaylist);
+    const QString playlist = WriteWorkFile("m3upl.m3u", kPlaylist);
     QString error;
     ASSERT_TRUE(StartProcess('"' + FakePlayerPath() + '"' + playlist, 2, &error))
         << error.toStdString();
@@ -89,7 +81,7 @@ TEST_F(ProcessStart, StartsTheQuotedProgramWithThePathGluedToIt) {
 }
 
 TEST_F(ProcessStart, PassesArgumentsWithBlanksAndTakesThePlaylistAfterOpen) {
-    const QString playlist = WritePlaylist("my list.wpl", "<smil/>\r\n");
+    const QString playlist = WriteWorkFile("my list.wpl", "<smil/>\r\n");
     ASSERT_TRUE(StartProcess('"' + FakePlayerPath() + "\" /Open \"" + playlist + '"', 2));
     const QList<FakePlayerStart> starts = WaitForFakePlayerStarts(logPath_, 1);
     ASSERT_EQ(starts.size(), 1);
@@ -111,10 +103,10 @@ TEST_F(ProcessStart, FindsAProgramWithoutFolderOnPath) {
 }
 
 TEST_F(ProcessStart, FailsWhenTheLineNamesNoProgramThatExists) {
-    const QString playlist = WritePlaylist("m3upl.m3u", kPlaylist);
+    const QString playlist = WriteWorkFile("m3upl.m3u", kPlaylist);
     const QString lines[] = {
         FakePlayerPath() + playlist,  // unquoted: the path is glued to the program's name
-        '"' + QDir(TestWorkFolder()).filePath("no-such-player") + "\" " + playlist,
+        '"' + WorkPath("no-such-player") + "\" " + playlist,
         "lyrantel-no-such-player " + playlist,
         QString(),
         QStringLiteral("  "),

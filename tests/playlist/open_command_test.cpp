@@ -23,12 +23,6 @@ QStringList open(frmMain& window, const QString& path) {
     return user.messages();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 }  // namespace
 
 // What the program saves, in every type and form, comes back as it was composed.
@@ -48,7 +42,7 @@ TEST(OpenCommand, ASavedPlaylistComesBackExactly) {
         {WPL, PlaylistTarget::SaveFile, "save.wpl"},
     };
     for (const auto& c : cases) {
-        const QString path = QDir(TestWorkFolder()).filePath(c.file);
+        const QString path = WorkPath(c.file);
         auto writer = OpenMainWindow();
         writer->lstPL->addItems(names);
         writer->lstP->addItems(folders);
@@ -69,9 +63,9 @@ TEST(OpenCommand, ASavedPlaylistComesBackExactly) {
 }
 
 TEST(OpenCommand, AFileThatCantBeReadChangesNothingAndSaysWhy) {
-    const QString broken = QDir(TestWorkFolder()).filePath("broken.wpl");
-    writeFile(broken, "<?wpl version=\"1.0\"?>\r\n<smil><body><seq>\r\n<media src=\"a.mp3\">\r\n");
-    const QString huge = QDir(TestWorkFolder()).filePath("huge.m3u");
+    const QString broken = WorkPath("broken.wpl");
+    WriteBytes(broken, "<?wpl version=\"1.0\"?>\r\n<smil><body><seq>\r\n<media src=\"a.mp3\">\r\n");
+    const QString huge = WorkPath("huge.m3u");
     {
         QFile file(huge);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -96,8 +90,8 @@ TEST(OpenCommand, TakesTheFirstEntriesUpToTheLimitAndSaysSo) {
     QByteArray text = "#EXTM3U\r\n";
     for (int i = 0; i <= kMaxPlaylistEntries; ++i)
         text += "/m/" + QByteArray::number(i) + ".mp3\r\n";
-    const QString path = QDir(TestWorkFolder()).filePath("big.m3u");
-    writeFile(path, text);
+    const QString path = WorkPath("big.m3u");
+    WriteBytes(path, text);
     auto window = OpenMainWindow();
     EXPECT_EQ(open(*window, path), QStringList{kPlaylistFullMessage});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);

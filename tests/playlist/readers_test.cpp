@@ -206,18 +206,6 @@ TEST(PlaylistReaders, GiveTheReasonWhenTheFileIsNotTheirs) {
     }
 }
 
-namespace {
-
-QString WriteFile(const QString& name, const QByteArray& bytes) {
-    QString path = QDir(TestWorkFolder()).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
-}  // namespace
-
 TEST(PlaylistFileReader, PicksTheReaderByExtension) {
     const QString folder = TestWorkFolder();
     const struct {
@@ -235,7 +223,7 @@ TEST(PlaylistFileReader, PicksTheReaderByExtension) {
          "T"},
     };
     for (const auto& c : cases) {
-        const ReadResult result = ReadPlaylistFile(WriteFile(c.name, c.bytes));
+        const ReadResult result = ReadPlaylistFile(WriteWorkFile(c.name, c.bytes));
         ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
         EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
         EXPECT_EQ(result.contents->title, c.title) << c.name;
@@ -243,21 +231,20 @@ TEST(PlaylistFileReader, PicksTheReaderByExtension) {
 }
 
 TEST(PlaylistFileReader, RefusesWhatItCannotRead) {
-    const QString tooLarge = WriteFile("big.m3u", "/m/a.mp3\n");
+    const QString tooLarge = WriteWorkFile("big.m3u", "/m/a.mp3\n");
     QFile(tooLarge).resize(kMaxPlaylistFileBytes + 1);  // sparse: costs no disk
-    const QString folderNamedLikeAList = QDir(TestWorkFolder()).filePath("folder.m3u");
+    const QString folderNamedLikeAList = WorkPath("folder.m3u");
     QDir().mkpath(folderNamedLikeAList);
     const struct {
         QString path;
         QString reason;
     } cases[] = {
-        {WriteFile("a.txt", "/m/a.mp3"),
+        {WriteWorkFile("a.txt", "/m/a.mp3"),
          u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."_s},
-        {WriteFile("noextension", "/m/a.mp3"),
+        {WriteWorkFile("noextension", "/m/a.mp3"),
          u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."_s},
         {tooLarge, u"Файл больше 64 МБ: это не список воспроизведения."_s},
-        {QDir(TestWorkFolder()).filePath("missing.pls"),
-         u"Файл не удалось прочитать: No such file or directory"_s},
+        {WorkPath("missing.pls"), u"Файл не удалось прочитать: No such file or directory"_s},
     };
     for (const auto& c : cases) {
         const ReadResult result = ReadPlaylistFile(c.path);

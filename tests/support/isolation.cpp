@@ -1,6 +1,7 @@
 #include "tests/support/isolation.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 namespace {
@@ -29,4 +30,25 @@ QString TestSettingsFolder() {
 }
 QString TestWorkFolder() {
     return workFolder;
+}
+
+QString WorkPath(const QString& name) {
+    return QDir(workFolder).filePath(name);
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
+}
+
+QString WriteWorkFile(const QString& name, const QByteArray& bytes) {
+    const QString path = WorkPath(name);
+    WriteBytes(path, bytes);
+    return path;
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }

@@ -22,3 +22,12 @@ private:
 // The current test's own folders.
 QString TestSettingsFolder();
 QString TestWorkFolder();
+
+// A path in the test's working folder.
+QString WorkPath(const QString& name);
+// Writes the bytes as the whole file (a failure fails the test).
+void WriteBytes(const QString& path, const QByteArray& bytes);
+// The same for a file of the working folder; returns its path.
+QString WriteWorkFile(const QString& name, const QByteArray& bytes);
+// The whole file, or "<unreadable>" so that any comparison with it fails.
+QByteArray ReadBytes(const QString& path);

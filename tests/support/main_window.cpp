@@ -11,7 +11,7 @@
 #include "tests/support/isolation.h"
 
 QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qint64 size) {
-    QString folder = NativeFolderPath(QDir(TestWorkFolder()).filePath(relativePath));
+    QString folder = NativeFolderPath(WorkPath(relativePath));
     EXPECT_TRUE(QDir().mkpath(folder));
     for (const QString& name : fileNames) {
         QFile file(QDir(folder).filePath(name));
@@ -26,9 +26,8 @@ QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qi
 std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots,
                                         const QString& applicationDirectory) {
     StartContext start = frmMain::DefaultStartContext();
-    start.applicationDirectory = applicationDirectory.isEmpty()
-                                     ? NativeFolderPath(QDir(TestWorkFolder()).filePath("app"))
-                                     : applicationDirectory;
+    start.applicationDirectory =
+        applicationDirectory.isEmpty() ? NativeFolderPath(WorkPath("app")) : applicationDirectory;
     for (const QString& root : extraDriveRoots) start.driveRoots.append(NativeFolderPath(root));
     return std::make_unique<frmMain>(start);
 }
