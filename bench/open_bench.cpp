@@ -17,8 +17,7 @@ QString savedPlaylist(const QTemporaryDir& folder, PlaylistType type) {
         QStringList(kMaxPlaylistEntries, QStringLiteral("Track 01 - Artist.mp3")));
     writer.lstP->addItems(
         QStringList(kMaxPlaylistEntries, QStringLiteral("/home/user/Music/Artist - Album 1999")));
-    QString path =
-        folder.filePath(QStringLiteral("full.") + QStringList{"m3u", "pls", "wpl"}.at(type));
+    QString path = folder.filePath(QStringLiteral("full.") + PlaylistExtension(type));
     writer.ComposePlaylistText(type, PlaylistTarget::SaveFile);
     writer.WriteOutputBuffer(path);
     return path;

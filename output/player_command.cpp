@@ -2,29 +2,15 @@
 
 #include "playlist/entry_path.h"
 
-namespace {
-
-QString temporaryFileName(PlaylistType type) {
-    switch (type) {
-        case M3U:
-            return QStringLiteral("m3upl.m3u");
-        case PLS:
-            return QStringLiteral("plspl.pls");
-        case WPL:
-            return QStringLiteral("wplpl.wpl");
-    }
-    return {};
-}
-
-}  // namespace
-
 QString TemporaryPlaylistFolder(const QString& baseFolder, QChar separator) {
     return JoinEntryPath(baseFolder, QStringLiteral("Temp"), separator);
 }
 
 QString TemporaryPlaylistPath(const QString& baseFolder, PlaylistType type, QChar separator) {
-    return JoinEntryPath(TemporaryPlaylistFolder(baseFolder, separator), temporaryFileName(type),
-                         separator);
+    // "m3upl.m3u", "plspl.pls", "wplpl.wpl"
+    const QString extension = PlaylistExtension(type);
+    return JoinEntryPath(TemporaryPlaylistFolder(baseFolder, separator),
+                         extension + QStringLiteral("pl.") + extension, separator);
 }
 
 QString CommandLinePath(const QString& path) {

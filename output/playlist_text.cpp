@@ -1,5 +1,6 @@
 #include "output/playlist_text.h"
 
+#include <QFileInfo>
 #include <array>
 #include <iterator>
 
@@ -193,14 +194,27 @@ void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget targ
     }
 }
 
-QString PlaylistSaveFilter(PlaylistType type) {
+QString PlaylistExtension(PlaylistType type) {
     switch (type) {
         case M3U:
-            return QStringLiteral("M3U|*.m3u");
+            return QStringLiteral("m3u");
         case PLS:
-            return QStringLiteral("PLS|*.pls");
+            return QStringLiteral("pls");
         case WPL:
-            return QStringLiteral("WPL|*.wpl");
+            return QStringLiteral("wpl");
     }
     return {};
+}
+
+std::optional<PlaylistType> PlaylistTypeOfFile(const QString& path) {
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == u"m3u8") return M3U;
+    for (const PlaylistType type : {M3U, PLS, WPL})
+        if (extension == PlaylistExtension(type)) return type;
+    return std::nullopt;
+}
+
+QString PlaylistSaveFilter(PlaylistType type) {
+    const QString extension = PlaylistExtension(type);
+    return extension.toUpper() + QStringLiteral("|*.") + extension;
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The index of the type selector: the numbers are what the selector and stored settings hold.
 enum PlaylistType { M3U = 0, PLS = 1, WPL = 2 };
@@ -17,6 +18,13 @@ enum class PlaylistTarget { SaveFile, Player };
 void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget target,
                          const QStringList& folders, const QStringList& fileNames,
                          const QString& title, QChar separator = QDir::separator());
+
+// The file extension of a type: "m3u", "pls", "wpl".
+QString PlaylistExtension(PlaylistType type);
+
+// The type a playlist file holds, by its extension in any case (".m3u8" is M3U too); none for a
+// file that isn't a playlist.
+std::optional<PlaylistType> PlaylistTypeOfFile(const QString& path);
 
 // The Save dialog's filter for the type, a description and a pattern: "M3U|*.m3u".
 QString PlaylistSaveFilter(PlaylistType type);

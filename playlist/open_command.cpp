@@ -1,7 +1,6 @@
 // "Открыть": an existing playlist file replaces the playlist, and the type selector (and for WPL
 // the name box) follows the file.
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 
 #include "platform/message_box.h"
@@ -14,13 +13,6 @@ namespace {
 const QString kOpenFilter = QStringLiteral(
     "Списки воспроизведения (*.m3u *.m3u8 *.pls *.wpl)|*.m3u;*.m3u8;*.pls;*.wpl"
     "|M3U|*.m3u;*.m3u8|PLS|*.pls|WPL|*.wpl");
-
-PlaylistType typeOfFile(const QString& path) {
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension == u"pls") return PLS;
-    if (extension == u"wpl") return WPL;
-    return M3U;
-}
 
 }  // namespace
 
@@ -49,7 +41,8 @@ void frmMain::OpenPlaylistFile(const QString& path) {
     }
     lblNew_Click();
     AppendEntries(fileNames, folders);
-    const PlaylistType type = typeOfFile(path);
+    // The reader took the file by its extension, so it names one of the types.
+    const PlaylistType type = PlaylistTypeOfFile(path).value_or(M3U);
     cmbPLType->setCurrentIndex(type);
     if (type == WPL) txtPLName->setText(read.contents->title);
 }

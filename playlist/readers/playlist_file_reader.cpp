@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "output/playlist_text.h"
 #include "playlist/readers/playlist_readers.h"
 #include "playlist/readers/reader_common.h"
 
@@ -8,11 +9,17 @@ namespace {
 
 using Reader = ReadResult (*)(const QByteArray&, const QString&);
 
-Reader ReaderForSuffix(const QString& suffix) {
-    const QString lower = suffix.toLower();
-    if (lower == u"m3u" || lower == u"m3u8") return ReadM3u;
-    if (lower == u"pls") return ReadPls;
-    if (lower == u"wpl") return ReadWpl;
+Reader ReaderForFile(const QString& path) {
+    const std::optional<PlaylistType> type = PlaylistTypeOfFile(path);
+    if (!type) return nullptr;
+    switch (*type) {
+        case M3U:
+            return ReadM3u;
+        case PLS:
+            return ReadPls;
+        case WPL:
+            return ReadWpl;
+    }
     return nullptr;
 }
 
@@ -29,7 +36,7 @@ QString UnreadableReason(const QFile& file) {
 
 ReadResult ReadPlaylistFile(const QString& path) {
     const QFileInfo info(path);
-    const Reader read = ReaderForSuffix(info.suffix());
+    const Reader read = ReaderForFile(path);
     if (!read)
         return ReadFailure(QStringLiteral(
             "Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."));
