@@ -15,21 +15,15 @@ constexpr ControlSpec kAboutWindow[] = {
     {"Image1", K::TitleButton, {0, 0, 306, 184}, u"", true, ":/skin/about.bmp"},
 };
 
-void paintText(QWidget* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 }  // namespace
 
 frmAbout::frmAbout() : SkinnedDialog({306, 183}) {
     controls_ = BuildControls(this, kAboutWindow);
     const QColor lightYellow(0xFF, 0xFF, 0x80);
-    paintText(control<SkinLabel>("Label3"), lightYellow);
-    paintText(control<SkinLabel>("Label2"), lightYellow);
+    SetTextColour(control<SkinLabel>("Label3"), lightYellow);
+    SetTextColour(control<SkinLabel>("Label2"), lightYellow);
     auto* name = control<SkinLabel>("Label1");
-    paintText(name, QColor(0x00, 0xFF, 0xFF));
+    SetTextColour(name, QColor(0x00, 0xFF, 0xFF));
     QFont nameFont = SkinFont(24, true);  // 18 pt at 96 dpi
     nameFont.setItalic(true);
     name->setFont(nameFont);

@@ -30,9 +30,7 @@ void paintYellowOnBlack(QWidget* control) {
 SkinLabel* makeLabel(ControlKind kind, QWidget* window) {
     SkinLabel* label =
         kind == ControlKind::ValueLabel ? new ValueLabel(window) : new SkinLabel(window);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kSkinTextColour);
-    label->setPalette(palette);
+    SetTextColour(label, kSkinTextColour);
     label->setAlignment(kind == ControlKind::CommandLabel ? Qt::AlignCenter
                                                           : Qt::AlignLeft | Qt::AlignVCenter);
     if (kind == ControlKind::TitleLabel) label->setFont(SkinFont(13, true));
@@ -99,6 +97,12 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* window, const StartContex
 }
 
 }  // namespace
+
+void SetTextColour(QWidget* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
 
 QFont SkinFont(int pixelSize, bool bold) {
     QFont font;

@@ -28,3 +28,6 @@ void SetUpSkinnedWindow(QWidget* window, QSize size);
 QFont SkinFont(int pixelSize = 13, bool bold = false);
 
 inline const QColor kSkinTextColour(255, 255, 0);
+
+// Sets the colour a label draws its text in.
+void SetTextColour(QWidget* label, const QColor& colour);
