@@ -48,7 +48,7 @@ void PlaylistBox::startDrag(Qt::DropActions) {
     drag->exec(Qt::MoveAction);
 }
 
-void PlaylistBox::dragEnterEvent(QDragEnterEvent* event) {
+void PlaylistBox::acceptIfDroppable(QDropEvent* event) const {
     int position = 0;
     if (event->mimeData()->hasUrls() || isOwnItem(event->mimeData(), &position))
         event->acceptProposedAction();
@@ -56,13 +56,13 @@ void PlaylistBox::dragEnterEvent(QDragEnterEvent* event) {
         event->ignore();
 }
 
+void PlaylistBox::dragEnterEvent(QDragEnterEvent* event) {
+    acceptIfDroppable(event);
+}
+
 void PlaylistBox::dragMoveEvent(QDragMoveEvent* event) {
     ListBox::dragMoveEvent(event);  // draws the drop indicator
-    int position = 0;
-    if (event->mimeData()->hasUrls() || isOwnItem(event->mimeData(), &position))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptIfDroppable(event);
 }
 
 void PlaylistBox::dropEvent(QDropEvent* event) {

@@ -31,4 +31,6 @@ protected:
 private:
     int insertionPointAt(QPoint position) const;
     bool isOwnItem(const QMimeData* data, int* position) const;
+    // Files from outside, or an item of this list.
+    void acceptIfDroppable(QDropEvent* event) const;
 };
