@@ -43,7 +43,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 }
 
 QString WriteWorkFile(const QString& name, const QByteArray& bytes) {
-    const QString path = WorkPath(name);
+    QString path = WorkPath(name);
     WriteBytes(path, bytes);
     return path;
 }
