@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/file_list.h"
-#include "platform/folder_list.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/list_box.h"
 #include "ui/frm_main.h"
-#include "ui/list_box.h"
 
 namespace {
 

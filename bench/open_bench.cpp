@@ -5,17 +5,16 @@
 #include <QTemporaryDir>
 
 #include "playlist/playlist_limits.h"
+#include "ui/controls/playlist_box.h"
 #include "ui/frm_main.h"
-#include "ui/playlist_box.h"
 
 namespace {
 
 // The file the Save command writes for a full playlist of this type.
 QString savedPlaylist(const QTemporaryDir& folder, PlaylistType type) {
     frmMain writer;
-    writer.lstPL->addItems(
-        QStringList(kMaxPlaylistEntries, QStringLiteral("Track 01 - Artist.mp3")));
-    writer.lstP->addItems(
+    writer.playlist().append(
+        QStringList(kMaxPlaylistEntries, QStringLiteral("Track 01 - Artist.mp3")),
         QStringList(kMaxPlaylistEntries, QStringLiteral("/home/user/Music/Artist - Album 1999")));
     QString path = folder.filePath(QStringLiteral("full.") + PlaylistExtension(type));
     writer.ComposePlaylistText(type, PlaylistTarget::SaveFile);

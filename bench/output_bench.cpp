@@ -102,8 +102,8 @@ void BM_PlainWriteSyncedFloor(benchmark::State& state) {
 // Every type in both forms: {PlaylistType, PlaylistTarget}.
 void EveryTypeAndForm(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgNames({"type", "player"})->Unit(benchmark::kMillisecond);
-    for (int type : {M3U, PLS, WPL})
-        for (int target : {0, 1}) benchmark->Args({type, target});
+    for (const PlaylistType type : kPlaylistTypes)
+        for (int target : {0, 1}) benchmark->Args({static_cast<int>(type), target});
 }
 
 }  // namespace

@@ -8,15 +8,15 @@
 
 #include "playlist/entry_path.h"
 #include "playlist/playlist_limits.h"
+#include "ui/controls/playlist_box.h"
 #include "ui/frm_main.h"
-#include "ui/playlist_box.h"
 
 namespace {
 
 void fill(frmMain& window, int count) {
     window.lblDelAll_Click();
-    window.lstPL->addItems(QStringList(count, QStringLiteral("Track 01 - some artist name.mp3")));
-    window.lstP->addItems(QStringList(count, QStringLiteral("/home/user/Music/Some Album")));
+    window.playlist().append(QStringList(count, QStringLiteral("Track 01 - some artist name.mp3")),
+                             QStringList(count, QStringLiteral("/home/user/Music/Some Album")));
 }
 
 void BM_RemoveFirstOfFullPlaylist(benchmark::State& state) {
@@ -27,8 +27,7 @@ void BM_RemoveFirstOfFullPlaylist(benchmark::State& state) {
         window.lstPL->setListIndex(0);
         window.lblDel_Click();
         state.PauseTiming();
-        window.lstPL->addItem(QStringLiteral("x.mp3"));
-        window.lstP->addItem(QStringLiteral("/x"));
+        window.playlist().append({QStringLiteral("x.mp3")}, {QStringLiteral("/x")});
         state.ResumeTiming();
     }
 }

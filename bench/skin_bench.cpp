@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include "ui/controls/skin_image.h"
 #include "ui/frm_main.h"
-#include "ui/skin_image.h"
 
 namespace {
 

@@ -35,8 +35,9 @@ QString TemporaryPlaylistFailedMessage(const QString& path, const QString& reaso
         .arg(path, reason);
 }
 
-QString PlayerStartFailedMessage(const QString& commandLine) {
+QString PlayerStartFailedMessage(const QString& commandLine, const QString& reason) {
     return QStringLiteral(
-               "Не удалось запустить проигрыватель:\n%1\n\nПроверьте команду в окне «Настройки».")
-        .arg(commandLine);
+               "Не удалось запустить проигрыватель:\n%1\n\n%2\n\nПроверьте команду в окне "
+               "«Настройки».")
+        .arg(commandLine, reason);
 }

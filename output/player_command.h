@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QString>
 
-#include "output/playlist_text.h"
+#include "playlist/playlist_type.h"
 
 // The temporary playlist handed to a player: one fixed file per type in the Temp folder of a base
 // folder (the application's, or the user's temporary folder when that can't be written).
@@ -25,4 +25,6 @@ inline const QString kNotM3uOrPlsMessage = QStringLiteral("Not M3U or PLS PL typ
 inline const QString kNotWplMessage = QStringLiteral("Not WPL PL type");
 
 QString TemporaryPlaylistFailedMessage(const QString& path, const QString& reason);
-QString PlayerStartFailedMessage(const QString& commandLine);
+// The command line, the system's reason and where to mend the command.
+QString PlayerStartFailedMessage(const QString& commandLine, const QString& reason);
+inline const QString kNoPlayerCommandReason = QStringLiteral("Команда проигрывателя не задана.");

@@ -1,6 +1,5 @@
 #include "output/playlist_text.h"
 
-#include <QFileInfo>
 #include <array>
 #include <iterator>
 
@@ -161,13 +160,13 @@ qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const QStrin
     const bool isSaveFile = target == PlaylistTarget::SaveFile;
     qsizetype perEntry = 0;
     switch (type) {
-        case M3U:
+        case PlaylistType::M3U:
             perEntry = isSaveFile ? 17 : 2;
             break;
-        case PLS:
+        case PlaylistType::PLS:
             perEntry = isSaveFile ? 45 : 15;
             break;
-        case WPL:
+        case PlaylistType::WPL:
             perEntry = 17;
             break;
     }
@@ -182,39 +181,14 @@ void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget targ
     Q_ASSERT(folders.size() == fileNames.size());
     buffer.reserve(buffer.size() + EstimatedLength(type, target, folders, fileNames, title));
     switch (type) {
-        case M3U:
+        case PlaylistType::M3U:
             AppendM3u(buffer, target, folders, fileNames, separator);
             break;
-        case PLS:
+        case PlaylistType::PLS:
             AppendPls(buffer, target, folders, fileNames, separator);
             break;
-        case WPL:
+        case PlaylistType::WPL:
             AppendWpl(buffer, folders, fileNames, title, separator);
             break;
     }
-}
-
-QString PlaylistExtension(PlaylistType type) {
-    switch (type) {
-        case M3U:
-            return QStringLiteral("m3u");
-        case PLS:
-            return QStringLiteral("pls");
-        case WPL:
-            return QStringLiteral("wpl");
-    }
-    return {};
-}
-
-std::optional<PlaylistType> PlaylistTypeOfFile(const QString& path) {
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension == u"m3u8") return M3U;
-    for (const PlaylistType type : {M3U, PLS, WPL})
-        if (extension == PlaylistExtension(type)) return type;
-    return std::nullopt;
-}
-
-QString PlaylistSaveFilter(PlaylistType type) {
-    const QString extension = PlaylistExtension(type);
-    return extension.toUpper() + QStringLiteral("|*.") + extension;
 }

@@ -1,7 +1,7 @@
 #include "platform/process_start.h"
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include <qt_windows.h>
 
 #include <string>
 #else
@@ -12,16 +12,15 @@
 
 namespace {
 
-bool Fail(QString* error, const QString& reason) {
-    if (error) *error = reason;
-    return false;
+ProcessStartResult Failure(const QString& reason) {
+    return {false, reason};
 }
 
 }  // namespace
 
 #ifdef Q_OS_WIN
 
-bool StartProcess(const QString& commandLine, int showWindowState, QString* error) {
+ProcessStartResult StartProcess(const QString& commandLine, int showWindowState) {
     // CreateProcessW may write into the command line, so it gets its own copy.
     std::wstring line = commandLine.toStdWString();
     STARTUPINFOW startup{};
@@ -31,22 +30,22 @@ bool StartProcess(const QString& commandLine, int showWindowState, QString* erro
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &started))
-        return Fail(error, qt_error_string(static_cast<int>(GetLastError())));
+        return Failure(qt_error_string(static_cast<int>(GetLastError())));
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
-    return true;
+    return {true, QString()};
 }
 
 #else
 
-bool StartProcess(const QString& commandLine, int /*showWindowState*/, QString* error) {
+ProcessStartResult StartProcess(const QString& commandLine, int /*showWindowState*/) {
     const std::optional<CommandLine> command = ParseCommandLine(commandLine);
-    if (!command) return Fail(error, QStringLiteral("В команде не указана программа."));
+    if (!command) return Failure(QStringLiteral("В команде не указана программа."));
     QProcess process;
     process.setProgram(command->program);
     process.setArguments(command->arguments);
-    if (!process.startDetached()) return Fail(error, process.errorString());
-    return true;
+    if (!process.startDetached()) return Failure(process.errorString());
+    return {true, QString()};
 }
 
 #endif

@@ -3,11 +3,10 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QWidget>
 #include <QWindow>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include <qt_windows.h>
 #endif
 
 namespace mdlMain {
@@ -23,7 +22,8 @@ bool ReleaseCapture() {
     return ::ReleaseCapture() != FALSE;
 }
 
-qintptr SendMessageA(QWidget* window, unsigned message, quintptr wParam, qintptr lParam) {
+qintptr SendMessageA(QWindow* window, unsigned message, quintptr wParam, qintptr lParam) {
+    if (!window) return 0;
     return ::SendMessageA(reinterpret_cast<HWND>(window->winId()), message, wParam, lParam);
 }
 
@@ -38,7 +38,7 @@ QPoint pointFromParam(qintptr lParam) {
 // Follows the pointer with the window until any mouse button is released.
 class ManualMove : public QObject {
 public:
-    ManualMove(QWidget* window, QPoint pressPoint) : window_(window), lastPoint_(pressPoint) {}
+    ManualMove(QWindow* window, QPoint pressPoint) : window_(window), lastPoint_(pressPoint) {}
 
     void run() {
         qApp->installEventFilter(this);
@@ -52,7 +52,7 @@ protected:
         if (!watched->isWindowType()) return false;
         if (event->type() == QEvent::MouseMove) {
             const QPoint point = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-            window_->move(window_->pos() + (point - lastPoint_));
+            window_->setPosition(window_->position() + (point - lastPoint_));
             lastPoint_ = point;
             return true;
         }
@@ -64,7 +64,7 @@ protected:
     }
 
 private:
-    QWidget* window_;
+    QWindow* window_;
     QPoint lastPoint_;
     QEventLoop loop_;
 };
@@ -72,14 +72,13 @@ private:
 }  // namespace
 
 bool ReleaseCapture() {
-    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+    for (QWindow* window : QGuiApplication::topLevelWindows()) window->setMouseGrabEnabled(false);
     return true;
 }
 
-qintptr SendMessageA(QWidget* window, unsigned message, quintptr wParam, qintptr lParam) {
-    if (message != WM_NCLBUTTONDOWN || wParam != HTCAPTION) return 0;
-    QWindow* handle = window->windowHandle();
-    if (handle && handle->startSystemMove()) return 0;
+qintptr SendMessageA(QWindow* window, unsigned message, quintptr wParam, qintptr lParam) {
+    if (!window || message != kNonClientLeftButtonDown || wParam != kCaptionHit) return 0;
+    if (window->startSystemMove()) return 0;
     ManualMove(window, pointFromParam(lParam)).run();
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <QPoint>
 #include <QtGlobal>
 
-class QWidget;
+class QWindow;
 
 // The two system calls that hand a borderless window to the system's interactive move. On Windows
 // they are the user32 functions; elsewhere they are stand-ins of the same names that ask the window
@@ -11,14 +11,16 @@ class QWidget;
 // until the mouse button is released. Either way the send returns when the move has ended.
 namespace mdlMain {
 
-inline constexpr unsigned WM_NCLBUTTONDOWN = 0xA1;
-inline constexpr quintptr HTCAPTION = 2;
+// The message and hit-test code of a press on the caption (WM_NCLBUTTONDOWN, HTCAPTION); named
+// apart from <windows.h>, where those names are macros.
+inline constexpr unsigned kNonClientLeftButtonDown = 0xA1;
+inline constexpr quintptr kCaptionHit = 2;
 
 bool ReleaseCapture();
-qintptr SendMessageA(QWidget* window, unsigned message, quintptr wParam, qintptr lParam);
+qintptr SendMessageA(QWindow* window, unsigned message, quintptr wParam, qintptr lParam);
 
 // A screen point packed as a mouse message's lParam (low word x, high word y). The stand-in moves
-// from this point when it has to move the window by hand.
+// from this point when it has to move the window by hand; Windows reads the cursor itself.
 qintptr PointParam(QPoint screenPoint);
 
 }  // namespace mdlMain

@@ -1,7 +1,7 @@
 #include "ui/frm_about.h"
 
-#include "ui/skin_image.h"
-#include "ui/skin_label.h"
+#include "ui/controls/skin_image.h"
+#include "ui/controls/skin_label.h"
 #include "ui/window_builder.h"
 
 namespace {

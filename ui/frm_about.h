@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "ui/skinned_dialog.h"
+#include "ui/controls/skinned_dialog.h"
 
 // The About window: product name, version and credit line on a picture. A click on the picture
 // hides it; the three labels lie above the picture and take their clicks themselves.

@@ -6,19 +6,19 @@
 #include <QDir>
 #include <QLineEdit>
 
-#include "app/app_info.h"
-#include "app/settings_keys.h"
-#include "platform/drive_list.h"
+#include "platform/app_info.h"
 #include "platform/drive_roots.h"
-#include "platform/file_list.h"
-#include "platform/folder_list.h"
+#include "platform/settings_keys.h"
+#include "ui/controls/drive_list.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/list_box.h"
+#include "ui/controls/output_buffer.h"
+#include "ui/controls/playlist_box.h"
+#include "ui/controls/skin_image.h"
+#include "ui/controls/skin_label.h"
 #include "ui/frm_about.h"
 #include "ui/frm_tools.h"
-#include "ui/list_box.h"
-#include "ui/output_buffer.h"
-#include "ui/playlist_box.h"
-#include "ui/skin_image.h"
-#include "ui/skin_label.h"
 
 StartContext frmMain::DefaultStartContext() {
     return {AvailableDriveRoots(), NativeFolderPath(QDir::currentPath()),
@@ -65,6 +65,10 @@ frmMain::frmMain(StartContext start)
     cmbPLType->addItems({QStringLiteral("M3U"), QStringLiteral("PLS"), QStringLiteral("WPL")});
     cmbPLType->setCurrentIndex(-1);  // nothing selected until the load step picks M3U
     File1->setPath(Dir1->path());
+    lstPL->setModel(&playlist_);
+    lstPL->setModelColumn(PlaylistModel::kFileNameColumn);
+    lstP->setModel(&playlist_);
+    lstP->setModelColumn(PlaylistModel::kFolderColumn);
 
     wireHandlers();
     wireSkin();
@@ -102,6 +106,10 @@ void frmMain::setFocusOrder() {
     QWidget* order[] = {Dir1, lstPL, File1, Drive1, cmbPLType, txtPLName};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     Dir1->setFocus();
+}
+
+PlaylistType frmMain::selectedPlaylistType() const {
+    return static_cast<PlaylistType>(cmbPLType->currentIndex());
 }
 
 void frmMain::Form_Load() {

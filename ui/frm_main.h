@@ -5,8 +5,9 @@
 #include <array>
 
 #include "output/playlist_file.h"
-#include "output/playlist_text.h"
-#include "platform/save_dialog.h"
+#include "playlist/playlist_model.h"
+#include "playlist/playlist_type.h"
+#include "ui/save_dialog.h"
 #include "ui/window_builder.h"
 
 class QComboBox;
@@ -24,8 +25,9 @@ class frmAbout;
 class frmTools;
 
 // The main window: its controls, built from the layout table, and the handlers of their events.
-// Handlers are grouped by what they do: window commands and start/end here, the browser and the
-// playlist under playlist/, the output commands under output/, the skin in frm_main_skin.cpp.
+// Handlers are grouped by what they do, one file each: start, end and the window commands here;
+// frm_main_browser, frm_main_playlist, frm_main_details, frm_main_open, frm_main_save,
+// frm_main_send and frm_main_skin.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +44,9 @@ public:
     }
 
     frmTools& tools() { return *frmTools_; }
+    // The entries that lstPL and lstP show; every edit of the playlist goes through it.
+    PlaylistModel& playlist() { return playlist_; }
+    const PlaylistModel& playlist() const { return playlist_; }
     // Created at its first use.
     frmAbout* about() { return frmAbout_.get(); }
 
@@ -99,10 +104,15 @@ private:
                       CommandLineBuilder buildCommandLine);
     bool writeTemporaryPlaylist(PlaylistType type, QString* writtenPath);
 
+    // The type selector's index, which the load step sets before any command can run.
+    PlaylistType selectedPlaylistType() const;
+
     void wireHandlers();
     void wireSkin();
     void setFocusOrder();
 
+    // Declared before the controls' wiring uses it; the views let go of it when it goes.
+    PlaylistModel playlist_;
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<frmTools> frmTools_;
     std::unique_ptr<frmAbout> frmAbout_;

@@ -2,9 +2,9 @@
 // background they lie on. No record of a lit button is kept: each handler sets its pictures
 // whatever they showed before.
 #include "platform/window_move.h"
+#include "ui/controls/skin_image.h"
+#include "ui/controls/skin_label.h"
 #include "ui/frm_main.h"
-#include "ui/skin_image.h"
-#include "ui/skin_label.h"
 
 void frmMain::wireSkin() {
     connect(imgBack, &SkinImage::mouseMoved, this, &frmMain::imgBack_MouseMove);
@@ -55,10 +55,6 @@ void frmMain::imgClose_MouseMove() {
 void frmMain::background_MouseDown(QPoint pressPoint) {
     // Any mouse button moves the window; the send returns when the move has ended.
     mdlMain::ReleaseCapture();
-#ifdef Q_OS_WIN
-    mdlMain::SendMessageA(this, mdlMain::WM_NCLBUTTONDOWN, mdlMain::HTCAPTION, 0);
-#else
-    mdlMain::SendMessageA(this, mdlMain::WM_NCLBUTTONDOWN, mdlMain::HTCAPTION,
+    mdlMain::SendMessageA(windowHandle(), mdlMain::kNonClientLeftButtonDown, mdlMain::kCaptionHit,
                           mdlMain::PointParam(pressPoint));
-#endif
 }

@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "ui/skin_image.h"
-#include "ui/skin_label.h"
+#include "ui/controls/skin_image.h"
+#include "ui/controls/skin_label.h"
 #include "ui/window_builder.h"
 
 namespace {

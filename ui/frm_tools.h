@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "ui/skinned_dialog.h"
+#include "ui/controls/skinned_dialog.h"
 
 class QLineEdit;
 class SkinImage;

@@ -4,15 +4,15 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "platform/drive_list.h"
-#include "platform/file_list.h"
-#include "platform/folder_list.h"
 #include "playlist/file_patterns.h"
-#include "ui/list_box.h"
-#include "ui/output_buffer.h"
-#include "ui/playlist_box.h"
-#include "ui/skin_image.h"
-#include "ui/skin_label.h"
+#include "ui/controls/drive_list.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/list_box.h"
+#include "ui/controls/output_buffer.h"
+#include "ui/controls/playlist_box.h"
+#include "ui/controls/skin_image.h"
+#include "ui/controls/skin_label.h"
 
 namespace {
 

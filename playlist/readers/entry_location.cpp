@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "playlist/readers/playlist_text.h"
+#include "playlist/readers/text_decoding.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "playlist/readers/playlist_readers.h"
-#include "playlist/readers/playlist_text.h"
 #include "playlist/readers/reader_common.h"
+#include "playlist/readers/text_decoding.h"
 
 // Every line is an entry except comments: "#EXTM3U", "#EXTINF:..." and any other "#" line.
 ReadResult ReadM3u(const QByteArray& bytes, const QString& playlistFolder) {

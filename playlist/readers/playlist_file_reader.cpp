@@ -1,7 +1,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "output/playlist_text.h"
+#include "playlist/playlist_type.h"
 #include "playlist/readers/playlist_readers.h"
 #include "playlist/readers/reader_common.h"
 
@@ -13,11 +13,11 @@ Reader ReaderForFile(const QString& path) {
     const std::optional<PlaylistType> type = PlaylistTypeOfFile(path);
     if (!type) return nullptr;
     switch (*type) {
-        case M3U:
+        case PlaylistType::M3U:
             return ReadM3u;
-        case PLS:
+        case PlaylistType::PLS:
             return ReadPls;
-        case WPL:
+        case PlaylistType::WPL:
             return ReadWpl;
     }
     return nullptr;

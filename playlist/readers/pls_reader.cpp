@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "playlist/readers/playlist_readers.h"
-#include "playlist/readers/playlist_text.h"
 #include "playlist/readers/reader_common.h"
+#include "playlist/readers/text_decoding.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "app/settings_keys.h"
+#include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 #include "tests/support/isolation.h"
 

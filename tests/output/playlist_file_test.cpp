@@ -33,7 +33,8 @@ TEST(PlaylistFile, WritesTheTextAndOneMoreLineEnd) {
         QByteArray bytes;
     };
     const WriteCase cases[] = {
-        {Compose(M3U, {}, {}, {}), "#EXTM3U\r\n\r\n"},  // the empty playlist: 11 bytes
+        {Compose(PlaylistType::M3U, {}, {}, {}),
+         "#EXTM3U\r\n\r\n"},  // the empty playlist: 11 bytes
         {QString(), "\r\n"},
         // UTF-8 with no byte-order mark.
         {QStringLiteral("/музыка/ё.mp3\r\n"),
@@ -176,7 +177,7 @@ TEST(PlaylistFile, XmlParserAcceptsWplWithAnyNames) {
     ASSERT_FALSE(xmllint.isEmpty()) << "xmllint (libxml2-utils) is needed";
     for (const QString& title : titles) {
         const QString path = WorkPath(QStringLiteral("list.wpl"));
-        ASSERT_EQ(WritePlaylistFile(path, Compose(WPL, folders, names, title)).status,
+        ASSERT_EQ(WritePlaylistFile(path, Compose(PlaylistType::WPL, folders, names, title)).status,
                   Status::Written);
         const QByteArray bytes = ReadBytes(path);
         EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0; }));

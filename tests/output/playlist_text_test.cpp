@@ -34,17 +34,17 @@ struct TextCase {
 
 TEST(PlaylistText, ExampleInEveryTypeAndForm) {
     const TextCase cases[] = {
-        {M3U, PlaylistTarget::SaveFile,
+        {PlaylistType::M3U, PlaylistTarget::SaveFile,
          "#EXTM3U\r\n#EXTINF:0,?-?\r\nC:\\Music\\a.mp3\r\n#EXTINF:0,?-?\r\nD:\\b.wma\r\n"},
-        {M3U, PlaylistTarget::Player, "C:\\Music\\a.mp3\r\nD:\\b.wma\r\n"},
-        {PLS, PlaylistTarget::SaveFile,
+        {PlaylistType::M3U, PlaylistTarget::Player, "C:\\Music\\a.mp3\r\nD:\\b.wma\r\n"},
+        {PlaylistType::PLS, PlaylistTarget::SaveFile,
          "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nTitle1=?-?\r\nLength1=0\r\n"
          "File2=D:\\b.wma\r\nTitle2=?-?\r\nLength2=0\r\nNumberOfEntries=2\r\nVersion=2\r\n"},
-        {PLS, PlaylistTarget::Player,
+        {PlaylistType::PLS, PlaylistTarget::Player,
          "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nFile2=D:\\b.wma\r\nNumberOfEntries=2\r\n"
          "Version=2\r\n"},
-        {WPL, PlaylistTarget::SaveFile, kWplExample},
-        {WPL, PlaylistTarget::Player, kWplExample},
+        {PlaylistType::WPL, PlaylistTarget::SaveFile, kWplExample},
+        {PlaylistType::WPL, PlaylistTarget::Player, kWplExample},
     };
     for (const TextCase& c : cases)
         EXPECT_EQ(Compose(c.type, c.target, kFolders, kNames, kTitle).toStdString(), c.text)
@@ -53,11 +53,13 @@ TEST(PlaylistText, ExampleInEveryTypeAndForm) {
 
 TEST(PlaylistText, EmptyPlaylistHasOnlyTheFixedLines) {
     const TextCase cases[] = {
-        {M3U, PlaylistTarget::SaveFile, "#EXTM3U\r\n"},
-        {M3U, PlaylistTarget::Player, ""},
-        {PLS, PlaylistTarget::SaveFile, "[playlist]\r\nNumberOfEntries=0\r\nVersion=2\r\n"},
-        {PLS, PlaylistTarget::Player, "[playlist]\r\nNumberOfEntries=0\r\nVersion=2\r\n"},
-        {WPL, PlaylistTarget::Player,
+        {PlaylistType::M3U, PlaylistTarget::SaveFile, "#EXTM3U\r\n"},
+        {PlaylistType::M3U, PlaylistTarget::Player, ""},
+        {PlaylistType::PLS, PlaylistTarget::SaveFile,
+         "[playlist]\r\nNumberOfEntries=0\r\nVersion=2\r\n"},
+        {PlaylistType::PLS, PlaylistTarget::Player,
+         "[playlist]\r\nNumberOfEntries=0\r\nVersion=2\r\n"},
+        {PlaylistType::WPL, PlaylistTarget::Player,
          "<?wpl version=\"1.0\"?>\r\n<smil>\r\n<head>\r\n"
          "<meta name=\"Generator\" content=\"Lyrantel 1.0\"/>\r\n<author/>\r\n"
          "<title></title>\r\n</head>\r\n<body>\r\n<seq>\r\n</seq>\r\n</body>\r\n</smil>\r\n"},
@@ -69,7 +71,7 @@ TEST(PlaylistText, EmptyPlaylistHasOnlyTheFixedLines) {
 
 TEST(PlaylistText, AppendsToWhatTheBufferHolds) {
     QString buffer = QStringLiteral("kept\r\n");
-    AppendPlaylistLines(buffer, M3U, PlaylistTarget::Player, {QStringLiteral("/m")},
+    AppendPlaylistLines(buffer, PlaylistType::M3U, PlaylistTarget::Player, {QStringLiteral("/m")},
                         {QStringLiteral("a.mp3")}, QString(), u'/');
     EXPECT_EQ(buffer, QStringLiteral("kept\r\n/m/a.mp3\r\n"));
 }
@@ -80,7 +82,8 @@ TEST(PlaylistText, EntryNumbersAndCountAreNotPadded) {
         folders.append(QStringLiteral("/m"));
         names.append(QString::number(i) + QStringLiteral(".mp3"));
     }
-    const QString text = Compose(PLS, PlaylistTarget::SaveFile, folders, names, {}, u'/');
+    const QString text =
+        Compose(PlaylistType::PLS, PlaylistTarget::SaveFile, folders, names, {}, u'/');
     EXPECT_TRUE(
         text.contains(QStringLiteral("\r\nFile10=/m/10.mp3\r\nTitle10=?-?\r\nLength10=0\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\r\nFile250=/m/250.mp3\r\n")));
@@ -90,12 +93,12 @@ TEST(PlaylistText, EntryNumbersAndCountAreNotPadded) {
 
 TEST(PlaylistText, TitleOnlyInWpl) {
     const QString title = QStringLiteral("Мой список");
-    for (PlaylistType type : {M3U, PLS})
+    for (PlaylistType type : {PlaylistType::M3U, PlaylistType::PLS})
         for (PlaylistTarget target : {PlaylistTarget::SaveFile, PlaylistTarget::Player})
             EXPECT_EQ(Compose(type, target, kFolders, kNames, title),
                       Compose(type, target, kFolders, kNames, QString()));
     EXPECT_TRUE(
-        Compose(WPL, PlaylistTarget::SaveFile, kFolders, kNames, title)
+        Compose(PlaylistType::WPL, PlaylistTarget::SaveFile, kFolders, kNames, title)
             .contains(QStringLiteral("\r\n<title>&#1052;&#1086;&#1081; "
                                      "&#1089;&#1087;&#1080;&#1089;&#1086;&#1082;</title>\r\n")));
 }
@@ -103,9 +106,9 @@ TEST(PlaylistText, TitleOnlyInWpl) {
 TEST(PlaylistText, NonAsciiStaysAsItIsInM3uAndPls) {
     const QStringList folders = {QStringLiteral("/музыка")};
     const QStringList names = {QStringLiteral("Ёлка 𝄞 & <x>.mp3")};
-    EXPECT_EQ(Compose(M3U, PlaylistTarget::Player, folders, names, {}, u'/'),
+    EXPECT_EQ(Compose(PlaylistType::M3U, PlaylistTarget::Player, folders, names, {}, u'/'),
               QStringLiteral("/музыка/Ёлка 𝄞 & <x>.mp3\r\n"));
-    EXPECT_TRUE(Compose(PLS, PlaylistTarget::Player, folders, names, {}, u'/')
+    EXPECT_TRUE(Compose(PlaylistType::PLS, PlaylistTarget::Player, folders, names, {}, u'/')
                     .contains(QStringLiteral("\r\nFile1=/музыка/Ёлка 𝄞 & <x>.mp3\r\n")));
 }
 
@@ -128,8 +131,8 @@ TEST(PlaylistText, WplEscapesPathsAndTitleIntoAsciiXml) {
         {QString(), ""},
     };
     for (const EscapeCase& c : cases) {
-        const QString text =
-            Compose(WPL, PlaylistTarget::SaveFile, {QStringLiteral("/")}, {c.raw}, c.raw, u'/');
+        const QString text = Compose(PlaylistType::WPL, PlaylistTarget::SaveFile,
+                                     {QStringLiteral("/")}, {c.raw}, c.raw, u'/');
         const std::string escaped = c.escaped;
         EXPECT_TRUE(text.contains(QString::fromStdString("<title>" + escaped + "</title>\r\n")))
             << text.toStdString();
@@ -139,7 +142,7 @@ TEST(PlaylistText, WplEscapesPathsAndTitleIntoAsciiXml) {
 }
 
 TEST(PlaylistText, SaveFilterNamesTheTypeAndItsExtension) {
-    EXPECT_EQ(PlaylistSaveFilter(M3U), QStringLiteral("M3U|*.m3u"));
-    EXPECT_EQ(PlaylistSaveFilter(PLS), QStringLiteral("PLS|*.pls"));
-    EXPECT_EQ(PlaylistSaveFilter(WPL), QStringLiteral("WPL|*.wpl"));
+    EXPECT_EQ(PlaylistSaveFilter(PlaylistType::M3U), QStringLiteral("M3U|*.m3u"));
+    EXPECT_EQ(PlaylistSaveFilter(PlaylistType::PLS), QStringLiteral("PLS|*.pls"));
+    EXPECT_EQ(PlaylistSaveFilter(PlaylistType::WPL), QStringLiteral("WPL|*.wpl"));
 }

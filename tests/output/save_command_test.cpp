@@ -10,16 +10,15 @@
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
-#include "ui/output_buffer.h"
-#include "ui/skin_label.h"
+#include "ui/controls/output_buffer.h"
+#include "ui/controls/skin_label.h"
 
 namespace {
 
 // The example playlist in this system's path form: a folder and the root folder.
 std::unique_ptr<frmMain> windowWithExamplePlaylist(int type) {
     auto window = OpenMainWindow();
-    window->lstPL->addItems({"a.mp3", "b.wma"});
-    window->lstP->addItems({"/home/u/Music", "/"});
+    window->playlist().append({"a.mp3", "b.wma"}, {"/home/u/Music", "/"});
     window->cmbPLType->setCurrentIndex(type);
     window->txtPLName->setText("Party & Co");
     return window;
@@ -93,8 +92,7 @@ TEST(SaveCommand, AnEmptyPlaylistGivesTheFixedLinesOnly) {
 
 TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
     auto window = OpenMainWindow();
-    window->lstPL->addItem("Песня №1.mp3");
-    window->lstP->addItem("/музыка");
+    window->playlist().append({"Песня №1.mp3"}, {"/музыка"});
     const QString m3u = WorkPath("ru.m3u");
     saveAs(*window, m3u);
     EXPECT_TRUE(ReadBytes(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));

@@ -1,4 +1,4 @@
-#include "platform/save_dialog.h"
+#include "ui/save_dialog.h"
 
 #include <gtest/gtest.h>
 

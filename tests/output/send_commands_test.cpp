@@ -11,9 +11,9 @@
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
+#include "ui/controls/output_buffer.h"
+#include "ui/controls/skin_label.h"
 #include "ui/frm_tools.h"
-#include "ui/output_buffer.h"
-#include "ui/skin_label.h"
 
 namespace {
 
@@ -25,20 +25,25 @@ TEST(PlayerCommandLine, JoinsCommandAndTemporaryPlaylist) {
         QString line;
         QString expected;
     } cases[] = {
-        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", M3U, u'\\')),
+        {WinAmpCommandLine(winamp,
+                           TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::M3U, u'\\')),
          R"("C:\Program Files\Winamp\Winamp.exe"C:\Apps\Lists\Temp\m3upl.m3u)"},
-        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", PLS, u'\\')),
+        {WinAmpCommandLine(winamp,
+                           TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::PLS, u'\\')),
          R"("C:\Program Files\Winamp\Winamp.exe"C:\Apps\Lists\Temp\plspl.pls)"},
-        {MediaPlayerCommandLine(wmp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", WPL, u'\\')),
+        {MediaPlayerCommandLine(
+             wmp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::WPL, u'\\')),
          R"("C:\Program Files\Windows Media Player\wmplayer.exe" /Open C:\Apps\Lists\Temp\wplpl.wpl)"},
         {WinAmpCommandLine(R"(C:\Winamp\winamp.exe)",
-                           TemporaryPlaylistPath(R"(C:\Apps\Lists)", M3U, u'\\')),
+                           TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::M3U, u'\\')),
          R"(C:\Winamp\winamp.exeC:\Apps\Lists\Temp\m3upl.m3u)"},
-        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(E:\)", M3U, u'\\')),
+        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(E:\)", PlaylistType::M3U, u'\\')),
          R"("C:\Program Files\Winamp\Winamp.exe"E:\Temp\m3upl.m3u)"},
-        {MediaPlayerCommandLine("", TemporaryPlaylistPath(R"(C:\My Apps)", WPL, u'\\')),
+        {MediaPlayerCommandLine("",
+                                TemporaryPlaylistPath(R"(C:\My Apps)", PlaylistType::WPL, u'\\')),
          R"( /Open "C:\My Apps\Temp\wplpl.wpl")"},
-        {OtherPlayerCommandLine("mpv", TemporaryPlaylistPath("/opt/ly rantel", PLS, u'/')),
+        {OtherPlayerCommandLine("mpv",
+                                TemporaryPlaylistPath("/opt/ly rantel", PlaylistType::PLS, u'/')),
          R"(mpv "/opt/ly rantel/Temp/plspl.pls")"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.line, c.expected);
@@ -147,16 +152,27 @@ TEST_F(SendCommand, ACommandThatStartsNothingIsReported) {
     const struct {
         QString command;
         QString commandLine;
+        QString reason;  // empty: the system's words, whatever they are
     } cases[] = {
-        {"", quoted},
-        {"   ", "   " + quoted},
-        {FakePlayerPath(), FakePlayerPath() + quoted},  // unquoted: glued to the path
+        {"", quoted, "Команда проигрывателя не задана."},
+        {"   ", "   " + quoted, "Команда проигрывателя не задана."},
+        {FakePlayerPath(), FakePlayerPath() + quoted, {}},  // unquoted: glued to the path
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.command.toStdString());
         window_->tools().txtWAPath->setText(c.command);
-        EXPECT_EQ(click("lblWA"),
-                  QStringList{"Не удалось запустить проигрыватель:\n" + c.commandLine +
-                              "\n\nПроверьте команду в окне «Настройки»."});
+        const QStringList messages = click("lblWA");
+        ASSERT_EQ(messages.size(), 1);
+        const QString head = "Не удалось запустить проигрыватель:\n" + c.commandLine + "\n\n";
+        const QString tail = "\n\nПроверьте команду в окне «Настройки».";
+        EXPECT_TRUE(messages[0].startsWith(head)) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].endsWith(tail)) << messages[0].toStdString();
+        const QString reason =
+            messages[0].mid(head.size(), messages[0].size() - head.size() - tail.size());
+        if (c.reason.isEmpty())
+            EXPECT_FALSE(reason.trimmed().isEmpty());
+        else
+            EXPECT_EQ(reason, c.reason);
         EXPECT_TRUE(QFile::exists(path));
     }
     window_->tools().txtOthPlPath->clear();

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     const QString path = QString::fromLocal8Bit(argv[1]);
     const int count = QByteArray(argv[2]).toInt();
     QString text;
-    AppendPlaylistLines(text, M3U, PlaylistTarget::SaveFile,
+    AppendPlaylistLines(text, PlaylistType::M3U, PlaylistTarget::SaveFile,
                         QStringList(count, QStringLiteral("/music")),
                         QStringList(count, QStringLiteral("track.mp3")), QString(), u'/');
     const PlaylistFileResult result = WritePlaylistFile(path, text);

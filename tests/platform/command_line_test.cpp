@@ -71,9 +71,8 @@ const QByteArray kPlaylist = "#EXTM3U\r\n#EXTINF:0,?-?\r\n/m/\xD0\x9A a.mp3\r\n\
 
 TEST_F(ProcessStart, StartsTheQuotedProgramWithThePathGluedToIt) {
     const QString playlist = WriteWorkFile("m3upl.m3u", kPlaylist);
-    QString error;
-    ASSERT_TRUE(StartProcess('"' + FakePlayerPath() + '"' + playlist, 2, &error))
-        << error.toStdString();
+    const ProcessStartResult result = StartProcess('"' + FakePlayerPath() + '"' + playlist, 2);
+    ASSERT_TRUE(result.started) << result.failureReason.toStdString();
     const QList<FakePlayerStart> starts = WaitForFakePlayerStarts(logPath_, 1);
     ASSERT_EQ(starts.size(), 1);
     EXPECT_EQ(starts[0].arguments, QStringList{playlist});
@@ -82,7 +81,7 @@ TEST_F(ProcessStart, StartsTheQuotedProgramWithThePathGluedToIt) {
 
 TEST_F(ProcessStart, PassesArgumentsWithBlanksAndTakesThePlaylistAfterOpen) {
     const QString playlist = WriteWorkFile("my list.wpl", "<smil/>\r\n");
-    ASSERT_TRUE(StartProcess('"' + FakePlayerPath() + "\" /Open \"" + playlist + '"', 2));
+    ASSERT_TRUE(StartProcess('"' + FakePlayerPath() + "\" /Open \"" + playlist + '"', 2).started);
     const QList<FakePlayerStart> starts = WaitForFakePlayerStarts(logPath_, 1);
     ASSERT_EQ(starts.size(), 1);
     EXPECT_EQ(starts[0].arguments, (QStringList{"/Open", playlist}));
@@ -93,7 +92,7 @@ TEST_F(ProcessStart, FindsAProgramWithoutFolderOnPath) {
     const QFileInfo player(FakePlayerPath());
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(player.absolutePath()) + ':' + oldPath);
-    const bool started = StartProcess(player.fileName() + " missing.m3u", 2);
+    const bool started = StartProcess(player.fileName() + " missing.m3u", 2).started;
     qputenv("PATH", oldPath);
     ASSERT_TRUE(started);
     const QList<FakePlayerStart> starts = WaitForFakePlayerStarts(logPath_, 1);
@@ -112,9 +111,10 @@ TEST_F(ProcessStart, FailsWhenTheLineNamesNoProgramThatExists) {
         QStringLiteral("  "),
     };
     for (const QString& line : lines) {
-        QString error;
-        EXPECT_FALSE(StartProcess(line, 2, &error)) << line.toStdString();
-        EXPECT_FALSE(error.isEmpty()) << line.toStdString();
+        SCOPED_TRACE(line.toStdString());
+        const ProcessStartResult result = StartProcess(line, 2);
+        EXPECT_FALSE(result.started);
+        EXPECT_FALSE(result.failureReason.isEmpty());
     }
     // Nothing ran: give a wrongly started player time to write its record.
     QThread::msleep(300);

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/file_list.h"
 #include "tests/support/main_window.h"
-#include "ui/playlist_box.h"
-#include "ui/skin_label.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/playlist_box.h"
+#include "ui/controls/skin_label.h"
 
 TEST(EntryDetails, ShowsPathSizeTypeAndPositionOfTheSelectedEntry) {
     const struct {
@@ -28,7 +28,7 @@ TEST(EntryDetails, ShowsPathSizeTypeAndPositionOfTheSelectedEntry) {
     ClickOn(window->control<SkinLabel>("lblAddAll"));
 
     for (const auto& f : files) {
-        const int position = static_cast<int>(window->lstPL->items().indexOf(f.name));
+        const int position = static_cast<int>(window->playlist().fileNames().indexOf(f.name));
         window->lstPL->setListIndex(position);
         EXPECT_EQ(window->lblPath->value(), QDir(music).filePath(f.name));
         EXPECT_EQ(window->lblSize->value(), QString::fromUtf8(f.sizeText)) << f.name;

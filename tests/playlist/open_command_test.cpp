@@ -10,7 +10,7 @@
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
-#include "ui/skin_label.h"
+#include "ui/controls/skin_label.h"
 
 namespace {
 
@@ -37,28 +37,29 @@ TEST(OpenCommand, ASavedPlaylistComesBackExactly) {
         PlaylistTarget target;
         const char* file;
     } cases[] = {
-        {M3U, PlaylistTarget::SaveFile, "save.m3u"}, {M3U, PlaylistTarget::Player, "player.m3u"},
-        {PLS, PlaylistTarget::SaveFile, "save.pls"}, {PLS, PlaylistTarget::Player, "player.pls"},
-        {WPL, PlaylistTarget::SaveFile, "save.wpl"},
+        {PlaylistType::M3U, PlaylistTarget::SaveFile, "save.m3u"},
+        {PlaylistType::M3U, PlaylistTarget::Player, "player.m3u"},
+        {PlaylistType::PLS, PlaylistTarget::SaveFile, "save.pls"},
+        {PlaylistType::PLS, PlaylistTarget::Player, "player.pls"},
+        {PlaylistType::WPL, PlaylistTarget::SaveFile, "save.wpl"},
     };
     for (const auto& c : cases) {
         const QString path = WorkPath(c.file);
         auto writer = OpenMainWindow();
-        writer->lstPL->addItems(names);
-        writer->lstP->addItems(folders);
+        writer->playlist().append(names, folders);
         writer->txtPLName->setText(title);
         writer->ComposePlaylistText(c.type, c.target);
         writer->WriteOutputBuffer(path);
 
         auto reader = OpenMainWindow();
-        reader->lstPL->addItem("old.mp3");
-        reader->lstP->addItem("/old");
+        reader->playlist().append({"old.mp3"}, {"/old"});
         EXPECT_EQ(open(*reader, path), QStringList()) << c.file;
-        EXPECT_EQ(reader->lstPL->items(), names) << c.file;
-        EXPECT_EQ(reader->lstP->items(), folders) << c.file;
-        EXPECT_EQ(reader->cmbPLType->currentIndex(), c.type) << c.file;
-        EXPECT_EQ(reader->txtPLName->text(), c.type == WPL ? title : QString()) << c.file;
-        EXPECT_EQ(reader->txtPLName->isVisibleTo(reader.get()), c.type == WPL);
+        EXPECT_EQ(reader->playlist().fileNames(), names) << c.file;
+        EXPECT_EQ(reader->playlist().folders(), folders) << c.file;
+        EXPECT_EQ(reader->cmbPLType->currentIndex(), static_cast<int>(c.type)) << c.file;
+        EXPECT_EQ(reader->txtPLName->text(), c.type == PlaylistType::WPL ? title : QString())
+            << c.file;
+        EXPECT_EQ(reader->txtPLName->isVisibleTo(reader.get()), c.type == PlaylistType::WPL);
     }
 }
 
@@ -73,15 +74,14 @@ TEST(OpenCommand, AFileThatCantBeReadChangesNothingAndSaysWhy) {
     }
     for (const QString& path : {broken, huge}) {
         auto window = OpenMainWindow();
-        window->lstPL->addItem("kept.mp3");
-        window->lstP->addItem("/kept");
+        window->playlist().append({"kept.mp3"}, {"/kept"});
         window->cmbPLType->setCurrentIndex(1);
         const QStringList messages = open(*window, path);
         ASSERT_EQ(messages.size(), 1) << path.toStdString();
         EXPECT_TRUE(
             messages[0].startsWith("Не удалось открыть список воспроизведения\n" + path + "\n\n"));
-        EXPECT_EQ(window->lstPL->items(), QStringList{"kept.mp3"});
-        EXPECT_EQ(window->lstP->items(), QStringList{"/kept"});
+        EXPECT_EQ(window->playlist().fileNames(), QStringList{"kept.mp3"});
+        EXPECT_EQ(window->playlist().folders(), QStringList{"/kept"});
         EXPECT_EQ(window->cmbPLType->currentIndex(), 1);
     }
 }
@@ -95,6 +95,7 @@ TEST(OpenCommand, TakesTheFirstEntriesUpToTheLimitAndSaysSo) {
     auto window = OpenMainWindow();
     EXPECT_EQ(open(*window, path), QStringList{kPlaylistFullMessage});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->lstPL->items().last(), QString("%1.mp3").arg(kMaxPlaylistEntries - 1));
+    EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->playlist().fileNames().last(),
+              QString("%1.mp3").arg(kMaxPlaylistEntries - 1));
 }

@@ -3,19 +3,19 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "platform/file_list.h"
-#include "platform/folder_list.h"
 #include "playlist/playlist_limits.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
-#include "ui/playlist_box.h"
-#include "ui/skin_label.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/playlist_box.h"
+#include "ui/controls/skin_label.h"
 
 namespace {
 
 void expectPlaylist(const frmMain& window, const QStringList& names, const QStringList& folders) {
-    EXPECT_EQ(window.lstPL->items(), names);
-    EXPECT_EQ(window.lstP->items(), folders);
+    EXPECT_EQ(window.playlist().fileNames(), names);
+    EXPECT_EQ(window.playlist().folders(), folders);
 }
 
 }  // namespace
@@ -79,19 +79,19 @@ TEST(PlaylistLimit, AdditionsStopAtTheLimitAndSaySo) {
     const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
     auto window = OpenMainWindow();
     BrowseTo(*window, music);
-    window->lstPL->addItems(QStringList(kMaxPlaylistEntries - 2, "x.mp3"));
-    window->lstP->addItems(QStringList(kMaxPlaylistEntries - 2, music));
+    window->playlist().append(QStringList(kMaxPlaylistEntries - 2, "x.mp3"),
+                              QStringList(kMaxPlaylistEntries - 2, music));
 
     ModalAnswer user;
     ClickOn(window->control<SkinLabel>("lblAddAll"));
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->lstPL->items().last(), "b.mp3");
+    EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->playlist().fileNames().last(), "b.mp3");
 
     window->File1->setListIndex(2);
     ClickOn(window->control<SkinLabel>("lblAdd"));
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
     EXPECT_EQ(user.messages(), QStringList(2, kPlaylistFullMessage));
     EXPECT_EQ(user.captions(), QStringList(2, "Lyrantel"));
 }

@@ -8,17 +8,18 @@
 #include "playlist/playlist_limits.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
-#include "ui/output_buffer.h"
-#include "ui/skin_label.h"
+#include "ui/controls/output_buffer.h"
+#include "ui/controls/skin_label.h"
 
 namespace {
 
 // Entries as "folder/name", read from both lists position by position.
 QStringList entries(const frmMain& window) {
-    EXPECT_EQ(window.lstPL->listCount(), window.lstP->listCount());
+    EXPECT_EQ(window.lstPL->listCount(), window.playlist().count());
     QStringList joined;
     for (int i = 0; i < window.lstPL->listCount(); ++i)
-        joined.append(QDir(window.lstP->item(i)).dirName() + '/' + window.lstPL->item(i));
+        joined.append(QDir(window.playlist().folders().at(i)).dirName() + '/' +
+                      window.lstPL->item(i));
     return joined;
 }
 
@@ -117,7 +118,7 @@ TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
                        pointOnItem(*window, c.onto, c.upperHalf));
         EXPECT_EQ(entries(*window), c.order) << c.from << "->" << c.onto;
         // What is written follows the new order, entry by entry.
-        window->ComposePlaylistText(M3U, PlaylistTarget::Player);
+        window->ComposePlaylistText(PlaylistType::M3U, PlaylistTarget::Player);
         QStringList written = window->txtSave->text().split("\r\n", Qt::SkipEmptyParts);
         for (QString& line : written) line = line.section('/', -2);
         EXPECT_EQ(written, c.order);
@@ -135,20 +136,20 @@ TEST(DropFiles, MediaFilesAndFoldersAreAddedOthersIgnored) {
                    QUrl::fromLocalFile(music), QUrl("https://example.org/z.mp3")});
     dropOnPlaylist(*window, data, {10, 10});
     EXPECT_EQ(entries(*window), QStringList({"loose/x.wma", "music/a.wav", "music/b.MP3"}));
-    EXPECT_EQ(window->lstP->item(1), music);
+    EXPECT_EQ(window->playlist().folders().at(1), music);
 }
 
 TEST(DropFiles, StopAtTheLimitAndSaySo) {
     const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
     auto window = OpenMainWindow();
-    window->lstPL->addItems(QStringList(kMaxPlaylistEntries - 1, "x.mp3"));
-    window->lstP->addItems(QStringList(kMaxPlaylistEntries - 1, music));
+    window->playlist().append(QStringList(kMaxPlaylistEntries - 1, "x.mp3"),
+                              QStringList(kMaxPlaylistEntries - 1, music));
     ModalAnswer user;
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(music)});
     dropOnPlaylist(*window, data, {10, 10});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->lstP->listCount(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->lstPL->items().last(), "a.mp3");
+    EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
+    EXPECT_EQ(window->playlist().fileNames().last(), "a.mp3");
     EXPECT_EQ(user.messages(), QStringList{kPlaylistFullMessage});
 }

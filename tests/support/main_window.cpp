@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "platform/drive_roots.h"
-#include "platform/folder_list.h"
 #include "tests/support/isolation.h"
+#include "ui/controls/folder_list.h"
 
 QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qint64 size) {
     QString folder = NativeFolderPath(WorkPath(relativePath));

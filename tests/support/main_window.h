@@ -4,11 +4,11 @@
 #include <QStringList>
 #include <memory>
 
-#include "platform/file_list.h"
-#include "platform/folder_list.h"
 #include "tests/support/qt_printers.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/playlist_box.h"
 #include "ui/frm_main.h"
-#include "ui/playlist_box.h"
 
 // A folder under the test's working folder holding empty files of these names (or of `size`).
 QString MakeFolder(const QString& relativePath, const QStringList& fileNames = {}, qint64 size = 0);

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QTest>
 
-#include "platform/folder_list.h"
 #include "tests/support/main_window.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/skin_image.h"
 #include "ui/main_layout.h"
-#include "ui/skin_image.h"
 
 TEST(MainLayout, EveryControlOfTheTableExistsAsLaidOut) {
     auto window = OpenMainWindow();

@@ -5,13 +5,13 @@
 #include <QTest>
 #include <QWindow>
 
-#include "app/settings_keys.h"
+#include "platform/settings_keys.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
+#include "ui/controls/skin_image.h"
+#include "ui/controls/skin_label.h"
 #include "ui/frm_about.h"
 #include "ui/frm_tools.h"
-#include "ui/skin_image.h"
-#include "ui/skin_label.h"
 
 namespace {
 

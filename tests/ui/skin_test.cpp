@@ -5,7 +5,7 @@
 #include <QWindow>
 
 #include "tests/support/main_window.h"
-#include "ui/skin_image.h"
+#include "ui/controls/skin_image.h"
 
 namespace {
 

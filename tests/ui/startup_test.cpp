@@ -4,16 +4,16 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/settings_keys.h"
-#include "platform/drive_list.h"
 #include "platform/drive_roots.h"
-#include "platform/file_list.h"
-#include "platform/folder_list.h"
+#include "platform/settings_keys.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
+#include "ui/controls/drive_list.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/skin_image.h"
+#include "ui/controls/skin_label.h"
 #include "ui/frm_tools.h"
-#include "ui/skin_image.h"
-#include "ui/skin_label.h"
 
 TEST(Startup, WithNothingStoredOpensAtTheDefaultFolderWithEmptyCommands) {
     auto window = OpenMainWindow();
@@ -118,7 +118,7 @@ TEST(WindowCommands, MinimiseChangesNothingElse) {
     ClickOn(window->imgMinimize);
     EXPECT_TRUE(window->windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->lstPL->items(), QStringList{"a.mp3"});
+    EXPECT_EQ(window->playlist().fileNames(), QStringList{"a.mp3"});
     EXPECT_EQ(window->Dir1->path(), music);
     EXPECT_EQ(ReadAppSetting(Setting::Folder), KeyOf(Setting::Folder).defaultValue);
 }

@@ -1,4 +1,4 @@
-#include "ui/skin_image.h"
+#include "ui/controls/skin_image.h"
 
 #include <QPainter>
 

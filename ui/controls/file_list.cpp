@@ -1,9 +1,9 @@
-#include "platform/file_list.h"
+#include "ui/controls/file_list.h"
 
 #include "playlist/folder_listing.h"
 
 FileList::FileList(const QString& patterns, QWidget* parent)
-    : ListBox(parent), patterns_(patterns) {}
+    : TextListBox(parent), patterns_(patterns) {}
 
 bool FileList::setPath(const QString& folder) {
     std::optional<QStringList> files = ListMatchingFiles(folder, patterns_);

@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-#include "ui/skin_label.h"
+#include "ui/controls/skin_label.h"
 
 // An image that shows a picture at its own size or stretched to the image's rectangle. Taking a
 // picture is an assignment of a shared QPixmap: nothing is copied or decoded. It reports the

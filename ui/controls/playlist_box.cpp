@@ -1,4 +1,4 @@
-#include "ui/playlist_box.h"
+#include "ui/controls/playlist_box.h"
 
 #include <QCoreApplication>
 #include <QDrag>

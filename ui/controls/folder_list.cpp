@@ -1,4 +1,4 @@
-#include "platform/folder_list.h"
+#include "ui/controls/folder_list.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -25,7 +25,7 @@ QString displayName(const QString& folder, int depth) {
 
 }  // namespace
 
-FolderList::FolderList(const QString& startFolder, QWidget* parent) : ListBox(parent) {
+FolderList::FolderList(const QString& startFolder, QWidget* parent) : TextListBox(parent) {
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { openRow(index.row()); });
     setPath(startFolder);
@@ -58,7 +58,7 @@ void FolderList::keyPressEvent(QKeyEvent* event) {
         openRow(listIndex());
         return;
     }
-    ListBox::keyPressEvent(event);
+    TextListBox::keyPressEvent(event);
 }
 
 void FolderList::openRow(int row) {

@@ -5,14 +5,13 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 
-#include "app/app_info.h"
 #include "output/player_command.h"
-#include "platform/message_box.h"
+#include "platform/app_info.h"
 #include "platform/process_start.h"
+#include "ui/controls/output_buffer.h"
 #include "ui/frm_main.h"
 #include "ui/frm_tools.h"
-#include "ui/output_buffer.h"
-#include "ui/playlist_box.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -22,9 +21,9 @@ constexpr int kShowMinimized = 2;
 }  // namespace
 
 void frmMain::lblWA_Click() {
-    if (lstPL->listCount() == 0) return;
-    const auto type = static_cast<PlaylistType>(cmbPLType->currentIndex());
-    if (type == WPL) {
+    if (playlist_.count() == 0) return;
+    const PlaylistType type = selectedPlaylistType();
+    if (type == PlaylistType::WPL) {
         ShowMessage(this, kNotM3uOrPlsMessage);
         return;
     }
@@ -32,18 +31,17 @@ void frmMain::lblWA_Click() {
 }
 
 void frmMain::lblMP_Click() {
-    if (lstPL->listCount() == 0) return;
-    if (cmbPLType->currentIndex() != WPL) {
+    if (playlist_.count() == 0) return;
+    if (selectedPlaylistType() != PlaylistType::WPL) {
         ShowMessage(this, kNotWplMessage);
         return;
     }
-    sendToPlayer(WPL, frmTools_->txtMPPath->text(), &MediaPlayerCommandLine);
+    sendToPlayer(PlaylistType::WPL, frmTools_->txtMPPath->text(), &MediaPlayerCommandLine);
 }
 
 void frmMain::lblOther_Click() {
-    if (lstPL->listCount() == 0) return;
-    sendToPlayer(static_cast<PlaylistType>(cmbPLType->currentIndex()),
-                 frmTools_->txtOthPlPath->text(), &OtherPlayerCommandLine);
+    if (playlist_.count() == 0) return;
+    sendToPlayer(selectedPlaylistType(), frmTools_->txtOthPlPath->text(), &OtherPlayerCommandLine);
 }
 
 void frmMain::sendToPlayer(PlaylistType type, const QString& command,
@@ -52,8 +50,12 @@ void frmMain::sendToPlayer(PlaylistType type, const QString& command,
     QString playlistPath;
     if (!writeTemporaryPlaylist(type, &playlistPath)) return;
     const QString commandLine = buildCommandLine(command, playlistPath);
-    if (command.trimmed().isEmpty() || !StartProcess(commandLine, kShowMinimized))
-        ShowMessage(this, PlayerStartFailedMessage(commandLine));
+    // A blank command would take the playlist's path for the program.
+    const ProcessStartResult started = command.trimmed().isEmpty()
+                                           ? ProcessStartResult{false, kNoPlayerCommandReason}
+                                           : StartProcess(commandLine, kShowMinimized);
+    if (!started.started)
+        ShowMessage(this, PlayerStartFailedMessage(commandLine, started.failureReason));
 }
 
 bool frmMain::writeTemporaryPlaylist(PlaylistType type, QString* writtenPath) {

@@ -3,13 +3,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "platform/message_box.h"
+#include "output/playlist_text.h"
+#include "ui/controls/output_buffer.h"
 #include "ui/frm_main.h"
-#include "ui/output_buffer.h"
-#include "ui/playlist_box.h"
+#include "ui/message_box.h"
 
 void frmMain::ComposePlaylistText(PlaylistType type, PlaylistTarget target) {
-    AppendPlaylistLines(txtSave->text(), type, target, lstP->items(), lstPL->items(),
+    AppendPlaylistLines(txtSave->text(), type, target, playlist_.folders(), playlist_.fileNames(),
                         txtPLName->text());
 }
 
@@ -20,10 +20,9 @@ PlaylistFileResult frmMain::WriteOutputBuffer(const QString& path) {
 }
 
 void frmMain::lblSave_Click() {
-    ComposePlaylistText(static_cast<PlaylistType>(cmbPLType->currentIndex()),
-                        PlaylistTarget::SaveFile);
+    ComposePlaylistText(selectedPlaylistType(), PlaylistTarget::SaveFile);
     dlg.setFlags(CommonDialog::kOverwritePrompt);
-    dlg.setFilter(PlaylistSaveFilter(static_cast<PlaylistType>(cmbPLType->currentIndex())));
+    dlg.setFilter(PlaylistSaveFilter(selectedPlaylistType()));
     dlg.setFileName(QString());
     dlg.showSave(this);
     // A cancelled dialog leaves the empty name: nothing is written and nothing is said.

@@ -1,4 +1,4 @@
-#include "ui/skinned_dialog.h"
+#include "ui/controls/skinned_dialog.h"
 
 #include <QKeyEvent>
 #include <QScreen>

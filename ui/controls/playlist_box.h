@@ -3,7 +3,7 @@
 #include <QList>
 #include <QUrl>
 
-#include "ui/list_box.h"
+#include "ui/controls/list_box.h"
 
 // The visible playlist: a list box whose items the user drags up and down, and onto which files and
 // folders are dropped from the desktop. It only reports what the user asked; the window changes

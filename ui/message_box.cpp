@@ -1,8 +1,8 @@
-#include "platform/message_box.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 
-#include "app/app_info.h"
+#include "platform/app_info.h"
 
 void ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);

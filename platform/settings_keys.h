@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "app/app_info.h"
+#include "platform/app_info.h"
 inline const QString kSettingsSection = QStringLiteral("Settings");
 
 // The five values that survive between runs: read once at load, written once at unload.

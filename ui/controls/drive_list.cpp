@@ -1,4 +1,4 @@
-#include "platform/drive_list.h"
+#include "ui/controls/drive_list.h"
 
 #include "platform/drive_roots.h"
 

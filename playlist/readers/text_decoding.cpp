@@ -1,4 +1,4 @@
-#include "playlist/readers/playlist_text.h"
+#include "playlist/readers/text_decoding.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "ui/skin_label.h"
+#include "ui/controls/skin_label.h"
 
 #include <QMouseEvent>
 

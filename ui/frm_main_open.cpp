@@ -3,10 +3,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "platform/message_box.h"
 #include "playlist/entry_path.h"
 #include "playlist/readers/playlist_readers.h"
 #include "ui/frm_main.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void frmMain::OpenPlaylistFile(const QString& path) {
     lblNew_Click();
     AppendEntries(fileNames, folders);
     // The reader took the file by its extension, so it names one of the types.
-    const PlaylistType type = PlaylistTypeOfFile(path).value_or(M3U);
-    cmbPLType->setCurrentIndex(type);
-    if (type == WPL) txtPLName->setText(read.contents->title);
+    const PlaylistType type = PlaylistTypeOfFile(path).value_or(PlaylistType::M3U);
+    cmbPLType->setCurrentIndex(static_cast<int>(type));
+    if (type == PlaylistType::WPL) txtPLName->setText(read.contents->title);
 }

@@ -3,12 +3,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "output/playlist_text.h"
-#include "platform/drive_list.h"
-#include "platform/file_list.h"
-#include "platform/folder_list.h"
+#include "ui/controls/drive_list.h"
+#include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/controls/skin_label.h"
 #include "ui/frm_main.h"
-#include "ui/skin_label.h"
 
 void frmMain::Drive1_Change() {
     // A drive without a medium or a root that can't be opened leaves both lists where they were.
@@ -20,7 +19,7 @@ void frmMain::Dir1_Change() {
 }
 
 void frmMain::cmbPLType_Click() {
-    const bool named = cmbPLType->currentIndex() == WPL;
+    const bool named = selectedPlaylistType() == PlaylistType::WPL;
     lblPLName->setVisible(named);
     txtPLName->setVisible(named);
 }

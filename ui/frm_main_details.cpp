@@ -3,18 +3,18 @@
 
 #include "playlist/entry_details_text.h"
 #include "playlist/entry_path.h"
+#include "ui/controls/playlist_box.h"
+#include "ui/controls/skin_label.h"
 #include "ui/frm_main.h"
-#include "ui/playlist_box.h"
-#include "ui/skin_label.h"
 
 void frmMain::lstPL_Click() {
     const int selected = lstPL->listIndex();
     if (selected < 0) return;  // clearing the playlist leaves the panel as it was
-    const QString& fileName = lstPL->item(selected);
-    const QString path = JoinEntryPath(lstP->item(selected), fileName);
+    const QString& fileName = playlist_.fileNames().at(selected);
+    const QString path = JoinEntryPath(playlist_.folders().at(selected), fileName);
     lblPath->setValue(path);
     const QFileInfo file(path);
     lblSize->setValue(file.isFile() ? SizeText(file.size()) : kUnmeasurableSizeText);
     lblType->setValue(TypeText(fileName));
-    lblRec->setValue(PositionText(selected, lstPL->listCount()));
+    lblRec->setValue(PositionText(selected, playlist_.count()));
 }

@@ -1,4 +1,4 @@
-#include "app/settings_keys.h"
+#include "platform/settings_keys.h"
 
 #include "platform/settings_store.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "playlist/file_patterns.h"
-#include "ui/list_box.h"
+#include "ui/controls/list_box.h"
 
 // The file list: the files of one folder whose names match its patterns, sorted without regard to
 // case. Folders and hidden files are not listed.
-class FileList : public ListBox {
+class FileList : public TextListBox {
     Q_OBJECT
 public:
     FileList(const QString& patterns, QWidget* parent = nullptr);

@@ -1,4 +1,4 @@
-#include "ui/output_buffer.h"
+#include "ui/controls/output_buffer.h"
 
 OutputBuffer::OutputBuffer(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <QStringList>
+
+// A single-selection list box showing one column of a model: items by position, a selected
+// position (-1 for none).
+class ListBox : public QListView {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+
+    void setModel(QAbstractItemModel* model) override;
+
+    int listCount() const;
+    QString item(int position) const;
+
+    int listIndex() const;
+    void setListIndex(int position);
+
+signals:
+    // The user or code selected another item (or none).
+    void selectionChanged();
+};
+
+// The texts of a list box that holds its own items, as one QStringList, so a whole folder's names
+// arrive with one notification and readers get them without a copy.
+class TextListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    const QStringList& items() const { return items_; }
+    void setItems(QStringList items);
+
+private:
+    QStringList items_;
+};
+
+// A list box of its own texts: the browser's folder and file lists.
+class TextListBox : public ListBox {
+    Q_OBJECT
+public:
+    explicit TextListBox(QWidget* parent = nullptr);
+
+    void setItems(QStringList items) { model_.setItems(std::move(items)); }
+    const QStringList& items() const { return model_.items(); }
+
+private:
+    TextListModel model_;
+};
