@@ -52,6 +52,13 @@ bool IsSpecialFile(const QString& path) {
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
+// A text that could not be encoded is not written at all: the earlier file stays.
+std::optional<QString> Write(const QString& path, const EncodedText& encoded) {
+    if (encoded.failureReason) return encoded.failureReason;
+    return IsSpecialFile(path) ? WriteThrough(path, encoded.bytes)
+                               : WriteReplacing(path, encoded.bytes);
+}
+
 }  // namespace
 
 PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text) {
@@ -59,9 +66,7 @@ PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text) {
     if (path.isEmpty()) return result;
     const EncodedText encoded = EncodePlaylistText(text);
     result.charactersReplaced = encoded.charactersReplaced;
-    const std::optional<QString> failure = IsSpecialFile(path)
-                                               ? WriteThrough(path, encoded.bytes)
-                                               : WriteReplacing(path, encoded.bytes);
+    const std::optional<QString> failure = Write(path, encoded);
     result.status =
         failure ? PlaylistFileResult::Status::Failed : PlaylistFileResult::Status::Written;
     result.failureReason = failure.value_or(QString());

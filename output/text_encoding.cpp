@@ -25,9 +25,16 @@ EncodedText EncodePlaylistText(QStringView text) {
     const int size = WideCharToMultiByte(codePage, flags, wide, wideLength, nullptr, 0, defaultChar,
                                          usedDefaultOut);
     encoded.bytes.resize(size);
-    WideCharToMultiByte(codePage, flags, wide, wideLength, encoded.bytes.data(), size, defaultChar,
-                        usedDefaultOut);
-    encoded.charactersReplaced = usedDefault != FALSE;
+    // 0 is the API's failure, never the length of a text that is not empty.
+    if (size == 0 || WideCharToMultiByte(codePage, flags, wide, wideLength, encoded.bytes.data(),
+                                         size, defaultChar, usedDefaultOut) == 0) {
+        encoded.bytes.clear();
+        encoded.failureReason = qt_error_string(static_cast<int>(GetLastError()));
+        return encoded;
+    }
+    // A lone surrogate has a form in no code page; on the UTF-8 one the API writes U+FFFD for it
+    // and reports nothing.
+    encoded.charactersReplaced = usedDefault != FALSE || !text.isValidUtf16();
     return encoded;
 }
 

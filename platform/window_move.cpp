@@ -18,6 +18,9 @@ qintptr PointParam(QPoint screenPoint) {
 
 #ifdef Q_OS_WIN
 
+static_assert(kNonClientLeftButtonDown == WM_NCLBUTTONDOWN && kCaptionHit == HTCAPTION,
+              "the message and hit-test code are the ones <windows.h> names");
+
 bool ReleaseCapture() {
     return ::ReleaseCapture() != FALSE;
 }

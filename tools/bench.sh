@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (RelWithDebInfo, in build like tools/test.sh), runs every executable of
+# Builds the benchmarks (preset dev, in build like tools/test.sh), runs every executable of
 # build/bench five times over, and prints one table: figure, target (bench/targets.tsv), median,
 # whether it holds. The raw results stay in build/bench/results/*.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLYRANTEL_BENCHMARKS=ON >/dev/null
-cmake --build "$build" -j "${JOBS:-$(nproc)}" --target benchmarks >&2
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j "${JOBS:-$(nproc)}" --target benchmarks >&2
 
 results="$build/bench/results"
 rm -rf "$results"

@@ -10,9 +10,8 @@ seconds=${1:-60}
 build=build-fuzz
 readers=(m3u pls wpl)
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DLYRANTEL_FUZZ=ON -DLYRANTEL_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j1 --target "${readers[@]/#/fuzz_}"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j1 --target "${readers[@]/#/fuzz_}"
 
 mkdir -p "$build/findings"
 for reader in "${readers[@]}"; do

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth libxml2-utils
   clang libclang-rt-14-dev clang-tidy clang-format
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   dpkg-dev python3
 )
 

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target lyrantel
+cmake --preset dev
+cmake --build --preset dev --target lyrantel
 exec ./build/lyrantel

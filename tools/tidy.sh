@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the checks of .clang-tidy over our sources and fails on any finding. Uses the
-# compile commands of the build folder (default build, made by tools/test.sh; configured here if it
-# is missing). The libFuzzer targets of tests/fuzz are left out: they build only with LYRANTEL_FUZZ.
+# compile commands of the build folder (default build, made by tools/test.sh; configured here with
+# the tidy preset if it is missing). The libFuzzer targets of tests/fuzz are left out: they build
+# only with LYRANTEL_FUZZ.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 
 if [ ! -f "$build/compile_commands.json" ]; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --preset tidy -B "$build" >/dev/null
 fi
 
 git ls-files '*.cpp' ':!:tests/fuzz/*' |

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kIconSize = 32;
+constexpr qreal kGrid = 32;
 
 // Seen at a slant, the disc is a circle squashed upright and tipped a little.
 void PaintDisc(QPainter& painter) {
@@ -77,11 +77,12 @@ void PaintLoudspeaker(QPainter& painter) {
 
 }  // namespace
 
-QImage PaintDiscIcon() {
-    QImage icon(kIconSize, kIconSize, QImage::Format_ARGB32);
+QImage PaintDiscIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / kGrid, size / kGrid);
     PaintDisc(painter);
     PaintLoudspeaker(painter);
     return icon;

@@ -1,8 +1,10 @@
 #include "ico_file.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QSaveFile>
 #include <QtEndian>
+#include <vector>
 
 namespace {
 
@@ -64,33 +66,55 @@ QByteArray IconImage(const QImage& argb, int bitsPerPixel) {
     return bytes;
 }
 
+QByteArray PngImage(const QImage& argb) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !argb.save(&buffer, "PNG")) return {};
+    return png;
+}
+
+struct IconEntry {
+    QSize size;
+    int bitsPerPixel;
+    QByteArray image;
+};
+
 }  // namespace
 
-bool WriteIcoFile(const QImage& picture, const QString& path) {
-    if (picture.isNull() || picture.width() > 256 || picture.height() > 256) return false;
-    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-    const int depths[] = {24, 32};
+bool WriteIcoFile(const QList<QImage>& pictures, const QString& path) {
+    std::vector<IconEntry> entries;
+    for (const QImage& picture : pictures) {
+        if (picture.isNull() || picture.width() > 256 || picture.height() > 256) return false;
+        const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+        if (argb.width() == 256 || argb.height() == 256) {
+            entries.push_back({argb.size(), 32, PngImage(argb)});
+            if (entries.back().image.isEmpty()) return false;
+        } else {
+            for (int depth : {24, 32})
+                entries.push_back({argb.size(), depth, IconImage(argb, depth)});
+        }
+    }
+    if (entries.empty()) return false;
 
     QByteArray file;
     Append<quint16>(file, 0);  // ICONDIR: reserved, type 1 = icon, image count
     Append<quint16>(file, 1);
-    Append<quint16>(file, std::size(depths));
+    Append<quint16>(file, static_cast<quint16>(entries.size()));
 
     QByteArray images;
-    quint32 offset = 6 + 16 * std::size(depths);
-    for (int depth : depths) {
-        const QByteArray image = IconImage(argb, depth);
+    auto offset = static_cast<quint32>(6 + 16 * entries.size());
+    for (const IconEntry& entry : entries) {
         // ICONDIRENTRY: a side of 256 is written as 0.
-        file.append(static_cast<char>(picture.width() % 256));
-        file.append(static_cast<char>(picture.height() % 256));
+        file.append(static_cast<char>(entry.size.width() % 256));
+        file.append(static_cast<char>(entry.size.height() % 256));
         file.append('\0');  // no palette
         file.append('\0');
         Append<quint16>(file, 1);
-        Append<quint16>(file, depth);
-        Append<quint32>(file, image.size());
+        Append<quint16>(file, static_cast<quint16>(entry.bitsPerPixel));
+        Append<quint32>(file, static_cast<quint32>(entry.image.size()));
         Append<quint32>(file, offset);
-        offset += image.size();
-        images.append(image);
+        offset += entry.image.size();
+        images.append(entry.image);
     }
     file.append(images);
 

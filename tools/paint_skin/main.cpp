@@ -12,10 +12,11 @@
 
 namespace {
 
-bool Save(const QImage& picture, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    const bool saved =
-        name.endsWith(QLatin1String(".ico")) ? WriteIcoFile(picture, path) : picture.save(path);
+// The sizes Windows takes a program's icon in: the title bar and small lists, the desktop,
+// Explorer's large icons and its extra large ones. Linux desktops get the 32 x 32 PNG.
+constexpr int kWindowsIconSizes[] = {16, 32, 48, 256};
+
+bool Report(bool saved, const QString& path) {
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(QDir::toNativeSeparators(path)));
     return saved;
 }
@@ -30,7 +31,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const QImage icon = PaintDiscIcon();
     const struct {
         QImage picture;
         const char* name;
@@ -43,12 +43,16 @@ int main(int argc, char* argv[]) {
         {ClosePicture(false), "close_normal.bmp"},
         {ClosePicture(true), "close_lit.bmp"},
         {AboutPicture(), "about.bmp"},
-        {icon, "icon.png"},
-        {icon, "icon.ico"},
+        {PaintDiscIcon(32), "icon.png"},
     };
     bool allSaved = true;
     for (const auto& output : outputs) {
-        allSaved = Save(output.picture, folder, QString::fromLatin1(output.name)) && allSaved;
+        const QString path = folder.filePath(QString::fromLatin1(output.name));
+        allSaved = Report(output.picture.save(path), path) && allSaved;
     }
+    QList<QImage> icons;
+    for (int size : kWindowsIconSizes) icons.append(PaintDiscIcon(size));
+    const QString iconPath = folder.filePath(QStringLiteral("icon.ico"));
+    allSaved = Report(WriteIcoFile(icons, iconPath), iconPath) && allSaved;
     return allSaved ? 0 : 1;
 }
