@@ -1,6 +1,7 @@
 #include "output/playlist_file.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "output/playlist_text.h"
 #include "output/text_encoding.h"
@@ -24,23 +26,68 @@ QString Compose(PlaylistType type, const QStringList& folders, const QStringList
     return text;
 }
 
+// The check of ReadOnlyFolderKeepsTheEarlierFile for a test run as root: the test's own folders are
+// private to root, so nobody gets a folder in the temporary folder and a copy of the probe there.
+void ExpectReadOnlyFolderKeepsTheEarlierFileAsNobody() {
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    ASSERT_FALSE(setpriv.isEmpty()) << "setpriv (util-linux) is needed to write as nobody";
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr) << "no user nobody to write as";
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+
+    QTemporaryDir shared;
+    ASSERT_TRUE(shared.isValid());
+    ASSERT_TRUE(
+        QFile::setPermissions(shared.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner | QFileDevice::ExeOther));
+    const QString probe = shared.filePath(QStringLiteral("write_playlist_probe"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(WRITE_PLAYLIST_PROBE), probe));
+    ASSERT_TRUE(QFile::setPermissions(probe, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                 QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const QString folder = shared.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/list.m3u");
+    WriteBytes(path, "earlier");
+    ASSERT_EQ(chown(QFile::encodeName(path).constData(), uid, gid), 0);
+    ASSERT_EQ(chown(QFile::encodeName(folder).constData(), uid, gid), 0);
+    // The owner may read and enter the folder, not write to it; the file itself stays writable.
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    QProcess child;
+    child.start(setpriv,
+                {QStringLiteral("--reuid=%1").arg(uid), QStringLiteral("--regid=%1").arg(gid),
+                 QStringLiteral("--clear-groups"), probe, path, QStringLiteral("1")});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    const QByteArray output = child.readAllStandardOutput();
+    EXPECT_EQ(child.exitCode(), 1) << child.readAllStandardError().toStdString();
+    // "failed: " and the system's reason, as the probe prints a Failed result.
+    EXPECT_TRUE(output.startsWith("failed: ")) << output.toStdString();
+    EXPECT_FALSE(output.mid(8).trimmed().isEmpty()) << output.toStdString();
+    EXPECT_EQ(ReadBytes(path), "earlier");
+    EXPECT_EQ(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+              QStringList{QStringLiteral("list.m3u")});
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 }  // namespace
 
 TEST(PlaylistFile, WritesTheTextAndOneMoreLineEnd) {
     const QString path = WorkPath(QStringLiteral("list.m3u"));
     struct WriteCase {
+        const char* what;
         QString text;
         QByteArray bytes;
     };
     const WriteCase cases[] = {
-        {Compose(PlaylistType::M3U, {}, {}, {}),
-         "#EXTM3U\r\n\r\n"},  // the empty playlist: 11 bytes
-        {QString(), "\r\n"},
-        // UTF-8 with no byte-order mark.
-        {QStringLiteral("/музыка/ё.mp3\r\n"),
+        {"the empty playlist: 11 bytes", Compose(PlaylistType::M3U, {}, {}, {}), "#EXTM3U\r\n\r\n"},
+        {"no text at all", QString(), "\r\n"},
+        {"UTF-8 with no byte-order mark", QStringLiteral("/музыка/ё.mp3\r\n"),
          "/\xD0\xBC\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0/\xD1\x91.mp3\r\n\r\n"},
     };
     for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.what);
         const PlaylistFileResult result = WritePlaylistFile(path, c.text);
         EXPECT_EQ(result.status, Status::Written);
         EXPECT_FALSE(result.charactersReplaced);
@@ -83,6 +130,7 @@ TEST(PlaylistFile, FailuresReportTheSystemsReason) {
         WorkPath(QStringLiteral("folder.m3u")),
     };
     for (const QString& target : targets) {
+        SCOPED_TRACE(target.toStdString());
         const PlaylistFileResult result = WritePlaylistFile(target, u"#EXTM3U\r\n");
         EXPECT_EQ(result.status, Status::Failed) << target.toStdString();
         EXPECT_FALSE(result.failureReason.isEmpty()) << target.toStdString();
@@ -105,8 +153,13 @@ TEST(PlaylistFile, FullDeviceIsReportedAndStaysADevice) {
     EXPECT_FALSE(QFileInfo(full).isFile());
 }
 
+// The superuser writes into read-only folders, so as root the save runs in a child process as the
+// user "nobody", on a folder of its own that it may not write to.
 TEST(PlaylistFile, ReadOnlyFolderKeepsTheEarlierFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+    if (geteuid() == 0) {
+        ExpectReadOnlyFolderKeepsTheEarlierFileAsNobody();
+        return;
+    }
     const QString folder = WorkPath(QStringLiteral("locked"));
     QDir().mkdir(folder);
     const QString path = folder + QStringLiteral("/list.m3u");
@@ -150,6 +203,39 @@ TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
               "written\nfailed: No space left on device\nsecond=1\nlist.m3u\n341\n");
 }
 
+// The whole text is written but the finished file can't take the earlier one's place: the target
+// is a mount point (a file bound onto itself) in a mount namespace of the child's own, and
+// renaming over a mount point is refused even to the superuser.
+TEST(PlaylistFile, ARefusedReplacementKeepsTheEarlierFile) {
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (unshare.isEmpty()) GTEST_SKIP() << "no unshare";
+    const QString folder = WorkPath(QStringLiteral("bound"));
+    QDir().mkdir(folder);
+    WriteBytes(folder + QStringLiteral("/list.m3u"), "earlier");
+    const char script[] =
+        "mount --bind \"$1/list.m3u\" \"$1/list.m3u\" || { echo cannot-mount; exit 0; }\n"
+        "\"$2\" \"$1/list.m3u\" 10\n"
+        "echo \"status=$?\"\n"
+        "ls -A \"$1\"\n"
+        "cat \"$1/list.m3u\"\n";
+    QStringList arguments = {QStringLiteral("--mount")};
+    if (geteuid() != 0) arguments.prepend(QStringLiteral("--map-root-user"));
+    arguments << QStringLiteral("sh") << QStringLiteral("-c") << QString::fromLatin1(script)
+              << QStringLiteral("sh") << folder << QStringLiteral(WRITE_PLAYLIST_PROBE);
+    QProcess child;
+    child.start(unshare, arguments);
+    ASSERT_TRUE(child.waitForFinished(30000));
+    const QByteArray output = child.readAllStandardOutput();
+    if (child.exitCode() != 0 || output.startsWith("cannot-mount"))
+        GTEST_SKIP() << "no mount namespace here: " << child.readAllStandardError().toStdString();
+
+    // A Failed result with the system's reason, no file left behind, the earlier text in place.
+    EXPECT_TRUE(output.startsWith("failed: ")) << output.toStdString();
+    EXPECT_TRUE(output.endsWith("\nstatus=1\nlist.m3u\nearlier")) << output.toStdString();
+    EXPECT_GT(output.indexOf("\nstatus=1"), qsizetype(8)) << "no reason given";
+    EXPECT_EQ(ReadBytes(folder + QStringLiteral("/list.m3u")), "earlier");
+}
+
 TEST(PlaylistFile, LoneSurrogateIsReportedAsReplaced) {
     const EncodedText encoded =
         EncodePlaylistText(QString(QChar(0xD800)) + QStringLiteral("a.mp3"));
@@ -176,6 +262,7 @@ TEST(PlaylistFile, XmlParserAcceptsWplWithAnyNames) {
     const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
     ASSERT_FALSE(xmllint.isEmpty()) << "xmllint (libxml2-utils) is needed";
     for (const QString& title : titles) {
+        SCOPED_TRACE(title.toStdString());
         const QString path = WorkPath(QStringLiteral("list.wpl"));
         ASSERT_EQ(WritePlaylistFile(path, Compose(PlaylistType::WPL, folders, names, title)).status,
                   Status::Written);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/playlist_type_names.h"
+
 namespace {
 
 QString Compose(PlaylistType type, PlaylistTarget target, const QStringList& folders,
@@ -46,9 +48,11 @@ TEST(PlaylistText, ExampleInEveryTypeAndForm) {
         {PlaylistType::WPL, PlaylistTarget::SaveFile, kWplExample},
         {PlaylistType::WPL, PlaylistTarget::Player, kWplExample},
     };
-    for (const TextCase& c : cases)
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << NameOf(c.type) << ", " << NameOf(c.target));
         EXPECT_EQ(Compose(c.type, c.target, kFolders, kNames, kTitle).toStdString(), c.text)
             << int(c.type) << " " << int(c.target);
+    }
 }
 
 TEST(PlaylistText, EmptyPlaylistHasOnlyTheFixedLines) {
@@ -64,9 +68,11 @@ TEST(PlaylistText, EmptyPlaylistHasOnlyTheFixedLines) {
          "<meta name=\"Generator\" content=\"Lyrantel 1.0\"/>\r\n<author/>\r\n"
          "<title></title>\r\n</head>\r\n<body>\r\n<seq>\r\n</seq>\r\n</body>\r\n</smil>\r\n"},
     };
-    for (const TextCase& c : cases)
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << NameOf(c.type) << ", " << NameOf(c.target));
         EXPECT_EQ(Compose(c.type, c.target, {}, {}).toStdString(), c.text)
             << int(c.type) << " " << int(c.target);
+    }
 }
 
 TEST(PlaylistText, AppendsToWhatTheBufferHolds) {
@@ -94,9 +100,11 @@ TEST(PlaylistText, EntryNumbersAndCountAreNotPadded) {
 TEST(PlaylistText, TitleOnlyInWpl) {
     const QString title = QStringLiteral("Мой список");
     for (PlaylistType type : {PlaylistType::M3U, PlaylistType::PLS})
-        for (PlaylistTarget target : {PlaylistTarget::SaveFile, PlaylistTarget::Player})
+        for (PlaylistTarget target : {PlaylistTarget::SaveFile, PlaylistTarget::Player}) {
+            SCOPED_TRACE(testing::Message() << NameOf(type) << ", " << NameOf(target));
             EXPECT_EQ(Compose(type, target, kFolders, kNames, title),
                       Compose(type, target, kFolders, kNames, QString()));
+        }
     EXPECT_TRUE(
         Compose(PlaylistType::WPL, PlaylistTarget::SaveFile, kFolders, kNames, title)
             .contains(QStringLiteral("\r\n<title>&#1052;&#1086;&#1081; "
@@ -131,6 +139,7 @@ TEST(PlaylistText, WplEscapesPathsAndTitleIntoAsciiXml) {
         {QString(), ""},
     };
     for (const EscapeCase& c : cases) {
+        SCOPED_TRACE(c.escaped);
         const QString text = Compose(PlaylistType::WPL, PlaylistTarget::SaveFile,
                                      {QStringLiteral("/")}, {c.raw}, c.raw, u'/');
         const std::string escaped = c.escaped;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "output/playlist_file.h"
 #include "tests/support/isolation.h"
@@ -16,10 +20,10 @@
 namespace {
 
 // The example playlist in this system's path form: a folder and the root folder.
-std::unique_ptr<frmMain> windowWithExamplePlaylist(int type) {
+std::unique_ptr<frmMain> windowWithExamplePlaylist(PlaylistType type) {
     auto window = OpenMainWindow();
     window->playlist().append({"a.mp3", "b.wma"}, {"/home/u/Music", "/"});
-    window->cmbPLType->setCurrentIndex(type);
+    SelectPlaylistType(*window, type);
     window->txtPLName->setText("Party & Co");
     return window;
 }
@@ -42,16 +46,16 @@ QStringList saveAs(frmMain& window, const QString& name) {
 
 TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
     const struct {
-        int type;
+        PlaylistType type;
         const char* name;
         const char* bytes;
     } cases[] = {
-        {0, "list.m3u",
+        {PlaylistType::M3U, "list.m3u",
          "#EXTM3U\r\n#EXTINF:0,?-?\r\n/home/u/Music/a.mp3\r\n#EXTINF:0,?-?\r\n/b.wma\r\n\r\n"},
-        {1, "list.pls",
+        {PlaylistType::PLS, "list.pls",
          "[playlist]\r\nFile1=/home/u/Music/a.mp3\r\nTitle1=?-?\r\nLength1=0\r\nFile2=/b.wma\r\n"
          "Title2=?-?\r\nLength2=0\r\nNumberOfEntries=2\r\nVersion=2\r\n\r\n"},
-        {2, "list.wpl",
+        {PlaylistType::WPL, "list.wpl",
          "<?wpl version=\"1.0\"?>\r\n<smil>\r\n<head>\r\n"
          "<meta name=\"Generator\" content=\"Lyrantel 1.0\"/>\r\n<author/>\r\n"
          "<title>Party &amp; Co</title>\r\n</head>\r\n<body>\r\n<seq>\r\n"
@@ -59,6 +63,7 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
          "</body>\r\n</smil>\r\n\r\n"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(NameOf(c.type));
         auto window = windowWithExamplePlaylist(c.type);
         const QString path = WorkPath(c.name);
         EXPECT_EQ(saveAs(*window, path), QStringList());
@@ -69,7 +74,7 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
 }
 
 TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {
-    auto window = windowWithExamplePlaylist(1);
+    auto window = windowWithExamplePlaylist(PlaylistType::PLS);
     const QString before = QDir(TestWorkFolder()).entryList(QDir::Files).join(',');
     EXPECT_EQ(saveAs(*window, QString()), QStringList());
     EXPECT_EQ(QDir(TestWorkFolder()).entryList(QDir::Files).join(','), before);
@@ -96,7 +101,7 @@ TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
     const QString m3u = WorkPath("ru.m3u");
     saveAs(*window, m3u);
     EXPECT_TRUE(ReadBytes(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));
-    window->cmbPLType->setCurrentIndex(2);
+    SelectPlaylistType(*window, PlaylistType::WPL);
     const QString wpl = WorkPath("ru.wpl");
     saveAs(*window, wpl);
     EXPECT_TRUE(ReadBytes(wpl).contains("<media src=\"/&#1084;&#1091;&#1079;"));
@@ -108,11 +113,74 @@ TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
 // with the writer.
 TEST(SaveCommand, FailuresAreReported) {
     const QString missing = WorkPath("no/such/folder/list.m3u");
-    auto window = windowWithExamplePlaylist(0);
+    auto window = windowWithExamplePlaylist(PlaylistType::M3U);
     const QStringList messages = saveAs(*window, missing);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(kSaveFailedText + "\n" + missing + "\n\n"));
     EXPECT_GT(messages[0].size(), (kSaveFailedText + "\n" + missing + "\n\n").size());
     EXPECT_TRUE(window->txtSave->text().isEmpty());
     EXPECT_FALSE(QFileInfo(missing).exists());
+}
+
+// "Сохранить" asks before it replaces a file that exists; "No" leaves it as it was.
+TEST(SaveCommand, AsksBeforeReplacingAnExistingFile) {
+    const struct {
+        const char* what;
+        QMessageBox::StandardButton answer;
+        QByteArray bytesAfter;
+    } cases[] = {
+        {"replace", QMessageBox::Yes, "#EXTM3U\r\n#EXTINF:0,?-?\r\n/home/u/Music/a.mp3\r\n"},
+        {"keep", QMessageBox::No, "earlier"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = WriteWorkFile("old.m3u", "earlier");
+        auto window = windowWithExamplePlaylist(PlaylistType::M3U);
+        QStringList questions;
+        ModalAnswer user([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) return;
+            // The question opens inside the dialog's own acceptance, while this answer still
+            // runs, so a timer of its own answers it.
+            QTimer answerQuestion;
+            answerQuestion.setInterval(5);
+            QObject::connect(&answerQuestion, &QTimer::timeout, [&] {
+                auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!question || !question->isVisible()) return;
+                questions.append(question->text());
+                question->button(c.answer)->click();
+            });
+            answerQuestion.start();
+            TypeFileNameAndAccept(dialog, path);
+            // After a "No" the dialog stays open for another name: the user gives up.
+            if (dialog->isVisible()) dialog->reject();
+        });
+        ClickOn(window->control<SkinLabel>("lblSave"));
+        ASSERT_EQ(questions.size(), 1);
+        EXPECT_TRUE(questions[0].contains("old.m3u")) << questions[0].toStdString();
+        EXPECT_EQ(user.messages(), QStringList());
+        EXPECT_TRUE(ReadBytes(path).startsWith(c.bytesAfter)) << ReadBytes(path).toStdString();
+        EXPECT_TRUE(window->txtSave->text().isEmpty());
+    }
+}
+
+// A name that has no form in the file's encoding is written with a replacement, and the user is
+// told once the file is saved.
+TEST(SaveCommand, SaysSoWhenCharactersHadToBeReplaced) {
+    auto window = OpenMainWindow();
+    // A lone surrogate: no file name can hold it, and UTF-8 has no form for it.
+    window->playlist().append({QString(QChar(0xD800)) + "x.mp3", "b.mp3"}, {"/m", "/m"});
+    const QString path = WorkPath("replaced.m3u");
+    EXPECT_EQ(saveAs(*window, path),
+              QStringList{"Некоторые имена содержат знаки, которых нет в кодировке системы; в "
+                          "файле они заменены знаком «?»."});
+    const QByteArray bytes = ReadBytes(path);
+    EXPECT_TRUE(bytes.contains("x.mp3\r\n")) << bytes.toStdString();
+    EXPECT_TRUE(bytes.contains("\r\n/m/b.mp3\r\n")) << bytes.toStdString();
+    EXPECT_TRUE(window->txtSave->text().isEmpty());
+
+    // A name the encoding holds says nothing.
+    window->lblDelAll_Click();
+    window->playlist().append({"Ёлка 𝄞.mp3"}, {"/m"});
+    EXPECT_EQ(saveAs(*window, WorkPath("fine.m3u")), QStringList());
 }

@@ -54,6 +54,7 @@ TEST(SaveDialog, ConfirmedNameIsTheFullPathWithTheTypesExtension) {
         {WorkPath(QStringLiteral("party.txt")), WorkPath(QStringLiteral("party.txt"))},
     };
     for (const NameCase& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
         CommonDialog dialog = SaveDialogFor(QStringLiteral("M3U|*.m3u"));
         QStringList offered;
         WhenShown<QFileDialog>([&](QFileDialog* shown) {
@@ -68,6 +69,7 @@ TEST(SaveDialog, ConfirmedNameIsTheFullPathWithTheTypesExtension) {
 
 TEST(SaveDialog, CancelKeepsTheNameSetBefore) {
     for (const QString& before : {QString(), QStringLiteral("earlier.pls")}) {
+        SCOPED_TRACE(before.toStdString());
         CommonDialog dialog = SaveDialogFor(QStringLiteral("PLS|*.pls"));
         dialog.setFileName(before);
         WhenShown<QFileDialog>([](QFileDialog* shown) { shown->reject(); });
@@ -80,16 +82,18 @@ TEST(SaveDialog, OverwritePromptFlagAsksBeforeReplacing) {
     const QString existing = WorkPath(QStringLiteral("old.wpl"));
     QFile(existing).open(QIODevice::WriteOnly);
     struct PromptCase {
+        const char* what;
         quint32 flags;
         QMessageBox::StandardButton answer;  // NoButton: no question expected
         bool confirmed;
     };
     const PromptCase cases[] = {
-        {CommonDialog::kOverwritePrompt, QMessageBox::No, false},
-        {CommonDialog::kOverwritePrompt, QMessageBox::Yes, true},
-        {0, QMessageBox::NoButton, true},
+        {"asked, No", CommonDialog::kOverwritePrompt, QMessageBox::No, false},
+        {"asked, Yes", CommonDialog::kOverwritePrompt, QMessageBox::Yes, true},
+        {"not asked", 0, QMessageBox::NoButton, true},
     };
     for (const PromptCase& c : cases) {
+        SCOPED_TRACE(c.what);
         CommonDialog dialog = SaveDialogFor(QStringLiteral("WPL|*.wpl"));
         dialog.setFlags(c.flags);
         bool asked = false;

@@ -22,31 +22,42 @@ TEST(PlayerCommandLine, JoinsCommandAndTemporaryPlaylist) {
     const QString winamp = R"("C:\Program Files\Winamp\Winamp.exe")";
     const QString wmp = R"("C:\Program Files\Windows Media Player\wmplayer.exe")";
     const struct {
+        const char* what;
         QString line;
         QString expected;
     } cases[] = {
-        {WinAmpCommandLine(winamp,
+        {"WinAmp, M3U",
+         WinAmpCommandLine(winamp,
                            TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::M3U, u'\\')),
          R"("C:\Program Files\Winamp\Winamp.exe"C:\Apps\Lists\Temp\m3upl.m3u)"},
-        {WinAmpCommandLine(winamp,
+        {"WinAmp, PLS",
+         WinAmpCommandLine(winamp,
                            TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::PLS, u'\\')),
          R"("C:\Program Files\Winamp\Winamp.exe"C:\Apps\Lists\Temp\plspl.pls)"},
-        {MediaPlayerCommandLine(
+        {"Media Player, WPL",
+         MediaPlayerCommandLine(
              wmp, TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::WPL, u'\\')),
          R"("C:\Program Files\Windows Media Player\wmplayer.exe" /Open C:\Apps\Lists\Temp\wplpl.wpl)"},
-        {WinAmpCommandLine(R"(C:\Winamp\winamp.exe)",
+        {"an unquoted command",
+         WinAmpCommandLine(R"(C:\Winamp\winamp.exe)",
                            TemporaryPlaylistPath(R"(C:\Apps\Lists)", PlaylistType::M3U, u'\\')),
          R"(C:\Winamp\winamp.exeC:\Apps\Lists\Temp\m3upl.m3u)"},
-        {WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(E:\)", PlaylistType::M3U, u'\\')),
+        {"a drive's root as application folder",
+         WinAmpCommandLine(winamp, TemporaryPlaylistPath(R"(E:\)", PlaylistType::M3U, u'\\')),
          R"("C:\Program Files\Winamp\Winamp.exe"E:\Temp\m3upl.m3u)"},
-        {MediaPlayerCommandLine("",
+        {"no command, a blank in the folder",
+         MediaPlayerCommandLine("",
                                 TemporaryPlaylistPath(R"(C:\My Apps)", PlaylistType::WPL, u'\\')),
          R"( /Open "C:\My Apps\Temp\wplpl.wpl")"},
-        {OtherPlayerCommandLine("mpv",
+        {"the other player",
+         OtherPlayerCommandLine("mpv",
                                 TemporaryPlaylistPath("/opt/ly rantel", PlaylistType::PLS, u'/')),
          R"(mpv "/opt/ly rantel/Temp/plspl.pls")"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.line, c.expected);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.line, c.expected);
+    }
 }
 
 class SendCommand : public testing::Test {
@@ -83,19 +94,20 @@ protected:
 TEST_F(SendCommand, StartsThePlayerWithTheTemporaryPlaylist) {
     const struct {
         const char* label;
-        int type;
+        PlaylistType type;
         const char* file;
         bool open;
         QByteArray content;
     } cases[] = {
-        {"lblWA", 0, "m3upl.m3u", false, "/music/b.wav\r\n\r\n"},
-        {"lblWA", 1, "plspl.pls", false, "[playlist]\r\nFile1="},
-        {"lblMP", 2, "wplpl.wpl", true, "<?wpl version=\"1.0\"?>\r\n"},
-        {"lblOther", 1, "plspl.pls", false, "[playlist]\r\nFile1="},
+        {"lblWA", PlaylistType::M3U, "m3upl.m3u", false, "/music/b.wav\r\n\r\n"},
+        {"lblWA", PlaylistType::PLS, "plspl.pls", false, "[playlist]\r\nFile1="},
+        {"lblMP", PlaylistType::WPL, "wplpl.wpl", true, "<?wpl version=\"1.0\"?>\r\n"},
+        {"lblOther", PlaylistType::PLS, "plspl.pls", false, "[playlist]\r\nFile1="},
     };
     int starts = 0;
     for (const auto& c : cases) {
-        window_->cmbPLType->setCurrentIndex(c.type);
+        SCOPED_TRACE(testing::Message() << c.label << ", " << NameOf(c.type));
+        SelectPlaylistType(*window_, c.type);
         EXPECT_EQ(click(c.label), QStringList()) << c.label;
         const auto records = WaitForFakePlayerStarts(log_, ++starts);
         ASSERT_EQ(records.size(), starts) << c.label;
@@ -104,28 +116,30 @@ TEST_F(SendCommand, StartsThePlayerWithTheTemporaryPlaylist) {
             c.open ? QStringList{"/Open", temporary(c.file)} : QStringList{temporary(c.file)};
         EXPECT_EQ(record.arguments, expected) << c.label;
         ASSERT_TRUE(record.playlist.has_value());
-        if (c.type == 0) {
-            EXPECT_TRUE(record.playlist->endsWith(c.content) &&
-                        record.playlist->contains("/music/a.mp3\r\n"));
+        if (c.type == PlaylistType::M3U) {
+            EXPECT_TRUE(record.playlist->endsWith(c.content));
+            EXPECT_TRUE(record.playlist->contains("/music/a.mp3\r\n"));
         } else {
             EXPECT_TRUE(record.playlist->startsWith(c.content)) << c.label;
         }
-        EXPECT_FALSE(record.playlist->contains("#EXT") || record.playlist->contains("Title1"));
+        EXPECT_FALSE(record.playlist->contains("#EXT"));
+        EXPECT_FALSE(record.playlist->contains("Title1"));
     }
 }
 
 TEST_F(SendCommand, TheWrongTypeIsSaidAndNothingElseHappens) {
     const struct {
         const char* label;
-        int type;
+        PlaylistType type;
         const char* message;
     } cases[] = {
-        {"lblWA", 2, "Not M3U or PLS PL type"},
-        {"lblMP", 0, "Not WPL PL type"},
-        {"lblMP", 1, "Not WPL PL type"},
+        {"lblWA", PlaylistType::WPL, "Not M3U or PLS PL type"},
+        {"lblMP", PlaylistType::M3U, "Not WPL PL type"},
+        {"lblMP", PlaylistType::PLS, "Not WPL PL type"},
     };
     for (const auto& c : cases) {
-        window_->cmbPLType->setCurrentIndex(c.type);
+        SCOPED_TRACE(testing::Message() << c.label << ", " << NameOf(c.type));
+        SelectPlaylistType(*window_, c.type);
         EXPECT_EQ(click(c.label), QStringList{c.message});
     }
     EXPECT_FALSE(QDir(appDir_ + "/Temp").exists());
@@ -135,9 +149,10 @@ TEST_F(SendCommand, TheWrongTypeIsSaidAndNothingElseHappens) {
 
 TEST_F(SendCommand, AnEmptyPlaylistDoesNothingAtAll) {
     window_->lblDelAll_Click();
-    for (const int type : {0, 2})
+    for (const PlaylistType type : {PlaylistType::M3U, PlaylistType::WPL})
         for (const char* label : {"lblWA", "lblMP", "lblOther"}) {
-            window_->cmbPLType->setCurrentIndex(type);
+            SCOPED_TRACE(testing::Message() << label << ", " << NameOf(type));
+            SelectPlaylistType(*window_, type);
             EXPECT_EQ(click(label), QStringList()) << label;
         }
     EXPECT_FALSE(QDir(appDir_ + "/Temp").exists());

@@ -39,6 +39,7 @@ TEST(CommandLine, ReadsProgramAndArgumentsAsWindowsDoes) {
         {"p \"open ended", "p", {"open ended"}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
         const std::optional<CommandLine> command = ParseCommandLine(QString::fromUtf8(c.line));
         ASSERT_TRUE(command) << c.line;
         EXPECT_EQ(command->program, QString::fromUtf8(c.program)) << c.line;
@@ -47,8 +48,10 @@ TEST(CommandLine, ReadsProgramAndArgumentsAsWindowsDoes) {
 }
 
 TEST(CommandLine, NamesNoProgram) {
-    for (const char* line : {"", "   ", "\t", " mpv x.m3u", "\"\"", "\"\" x.m3u"})
+    for (const char* line : {"", "   ", "\t", " mpv x.m3u", "\"\"", "\"\" x.m3u"}) {
+        SCOPED_TRACE(testing::Message() << '[' << line << ']');
         EXPECT_FALSE(ParseCommandLine(QString::fromUtf8(line))) << '[' << line << ']';
+    }
 }
 
 namespace {

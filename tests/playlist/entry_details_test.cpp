@@ -28,6 +28,7 @@ TEST(EntryDetails, ShowsPathSizeTypeAndPositionOfTheSelectedEntry) {
     ClickOn(window->control<SkinLabel>("lblAddAll"));
 
     for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
         const int position = static_cast<int>(window->playlist().fileNames().indexOf(f.name));
         window->lstPL->setListIndex(position);
         EXPECT_EQ(window->lblPath->value(), QDir(music).filePath(f.name));

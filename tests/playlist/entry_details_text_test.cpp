@@ -11,8 +11,10 @@ TEST(EntryDetailsText, SizeInWholeMegabytesAndKilobytes) {
         {1048575, "0 Мб (1023 Кб)"}, {1048576, "1 Мб (1024 Кб)"},
         {5000000, "4 Мб (4882 Кб)"}, {Q_INT64_C(3) << 30, "3072 Мб (3145728 Кб)"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
         EXPECT_EQ(SizeText(c.length), QString::fromUtf8(c.text)) << c.length;
+    }
 }
 
 TEST(EntryDetailsText, TypeIsTheLastThreeCharactersInUpperCase) {

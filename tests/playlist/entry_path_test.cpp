@@ -16,8 +16,10 @@ TEST(EntryPath, JoinsWithOneSeparator) {
         {"/home/u/Music", "a.mp3", '/', "/home/u/Music/a.mp3"},
         {"/", "b.wma", '/', "/b.wma"},
     };
-    for (const JoinCase& c : cases)
+    for (const JoinCase& c : cases) {
+        SCOPED_TRACE(c.path);
         EXPECT_EQ(JoinEntryPath(c.folder, c.name, QChar(c.separator)), QString(c.path)) << c.path;
+    }
 }
 
 TEST(EntryPath, SplitIsTheReverseOfJoin) {
@@ -29,6 +31,7 @@ TEST(EntryPath, SplitIsTheReverseOfJoin) {
         {"C:/mixed\\dir", "c.mp3", '/', "C:/mixed\\dir/c.mp3"},
     };
     for (const JoinCase& c : cases) {
+        SCOPED_TRACE(c.path);
         const SplitPath split = SplitEntryPath(c.path);
         EXPECT_EQ(split.folder, QString(c.folder)) << c.path;
         EXPECT_EQ(split.fileName, QString(c.name)) << c.path;

@@ -19,8 +19,10 @@ TEST(FilePatterns, MatchesTheSixMediaTypesInAnyCase) {
         {"x.mp4", false},    {".mp3", true},  {"a.midi", false},       {"noext", false},
         {"пісня.MP3", true}, {"a.mp", false},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(media.matches(QString::fromUtf8(c.name)), c.listed) << c.name;
+    }
 }
 
 TEST(FilePatterns, WildcardsBacktrack) {
@@ -35,6 +37,7 @@ TEST(FilePatterns, WildcardsBacktrack) {
 TEST(FolderListing, ListsMatchingFilesOnlySortedWithoutCase) {
     QDir work(TestWorkFolder());
     for (const char* name : {"b.MP3", "A.wav", "c.txt", ".hidden.mp3", "a.mid"}) {
+        SCOPED_TRACE(name);
         QFile file(work.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }

@@ -44,6 +44,7 @@ TEST(OpenCommand, ASavedPlaylistComesBackExactly) {
         {PlaylistType::WPL, PlaylistTarget::SaveFile, "save.wpl"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
         const QString path = WorkPath(c.file);
         auto writer = OpenMainWindow();
         writer->playlist().append(names, folders);
@@ -73,16 +74,17 @@ TEST(OpenCommand, AFileThatCantBeReadChangesNothingAndSaysWhy) {
         ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1));
     }
     for (const QString& path : {broken, huge}) {
+        SCOPED_TRACE(path.toStdString());
         auto window = OpenMainWindow();
         window->playlist().append({"kept.mp3"}, {"/kept"});
-        window->cmbPLType->setCurrentIndex(1);
+        SelectPlaylistType(*window, PlaylistType::PLS);
         const QStringList messages = open(*window, path);
         ASSERT_EQ(messages.size(), 1) << path.toStdString();
         EXPECT_TRUE(
             messages[0].startsWith("Не удалось открыть список воспроизведения\n" + path + "\n\n"));
         EXPECT_EQ(window->playlist().fileNames(), QStringList{"kept.mp3"});
         EXPECT_EQ(window->playlist().folders(), QStringList{"/kept"});
-        EXPECT_EQ(window->cmbPLType->currentIndex(), 1);
+        EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::PLS));
     }
 }
 
@@ -98,4 +100,5 @@ TEST(OpenCommand, TakesTheFirstEntriesUpToTheLimitAndSaysSo) {
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().fileNames().last(),
               QString("%1.mp3").arg(kMaxPlaylistEntries - 1));
+    EXPECT_EQ(window->playlist().fileNames().last(), "32766.mp3");
 }

@@ -57,10 +57,11 @@ TEST(AddAll, AppendsEveryListedFileInListOrderAfterTheEntries) {
 TEST(Clear, EmptiesBothListsAndKeepsTypeNameAndDetails) {
     const QString music = MakeFolder("music", {"a.mp3", "b.mp3"});
     for (const char* command : {"lblDelAll", "lblNew"}) {
+        SCOPED_TRACE(command);
         auto window = OpenMainWindow();
         BrowseTo(*window, music);
         ClickOn(window->control<SkinLabel>("lblAddAll"));
-        window->cmbPLType->setCurrentIndex(2);
+        SelectPlaylistType(*window, PlaylistType::WPL);
         window->txtPLName->setText("Party");
         window->lstPL->setListIndex(1);
         const QString path = window->lblPath->value();
@@ -68,7 +69,8 @@ TEST(Clear, EmptiesBothListsAndKeepsTypeNameAndDetails) {
         ClickOn(window->control<SkinLabel>(command));
         expectPlaylist(*window, {}, {});
         EXPECT_EQ(window->lstPL->listIndex(), -1) << command;
-        EXPECT_EQ(window->cmbPLType->currentIndex(), 2) << command;
+        EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::WPL))
+            << command;
         EXPECT_EQ(window->txtPLName->text(), "Party") << command;
         EXPECT_EQ(window->lblPath->value(), path) << command;
         EXPECT_EQ(window->lblRec->value(), "2 из 2") << command;
@@ -94,18 +96,27 @@ TEST(PlaylistLimit, AdditionsStopAtTheLimitAndSaySo) {
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
     EXPECT_EQ(user.messages(), QStringList(2, kPlaylistFullMessage));
     EXPECT_EQ(user.captions(), QStringList(2, "Lyrantel"));
+    // Positions are 16-bit signed: the limit is the largest of them, and the message says it.
+    EXPECT_EQ(window->playlist().count(), 32767);
+    EXPECT_EQ(user.messages().value(0),
+              "В списке воспроизведения может быть не больше 32767 записей.");
 }
 
 TEST(TypeSelector, ShowsTheNameRowOnlyForWplAndKeepsItsText) {
     auto window = OpenMainWindow();
     window->show();
     auto* label = window->control<SkinLabel>("lblPLName");
-    const std::pair<int, bool> steps[] = {{2, true}, {0, false}, {1, false}, {2, true}};
+    const std::pair<PlaylistType, bool> steps[] = {{PlaylistType::WPL, true},
+                                                   {PlaylistType::M3U, false},
+                                                   {PlaylistType::PLS, false},
+                                                   {PlaylistType::WPL, true}};
     for (const auto& [type, shown] : steps) {
-        window->cmbPLType->setCurrentIndex(type);
-        EXPECT_EQ(window->txtPLName->isVisible(), shown) << type;
-        EXPECT_EQ(label->isVisible(), shown) << type;
-        if (type == 2 && window->txtPLName->text().isEmpty()) window->txtPLName->setText("Mix");
+        SCOPED_TRACE(NameOf(type));
+        SelectPlaylistType(*window, type);
+        EXPECT_EQ(window->txtPLName->isVisible(), shown) << NameOf(type);
+        EXPECT_EQ(label->isVisible(), shown) << NameOf(type);
+        if (type == PlaylistType::WPL && window->txtPLName->text().isEmpty())
+            window->txtPLName->setText("Mix");
     }
     EXPECT_EQ(window->txtPLName->text(), "Mix");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMimeData>
 #include <QTest>
@@ -74,6 +75,7 @@ TEST(RemoveEntry, RemovesTheSelectedEntryAndSelectsTheOneInItsPlace) {
     };
     for (const auto& [way, remove] : ways) {
         for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << way << ", selected " << c.selected);
             auto window = windowWithFourEntries();
             window->lstPL->setListIndex(c.selected);
             remove(*window);
@@ -113,6 +115,8 @@ TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
         {2, 2, true, {"one/a.mp3", "one/b.mp3", "one/c.mp3", "two/d.mp3"}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " onto " << c.onto
+                                        << (c.upperHalf ? " upper half" : " lower half"));
         auto window = windowWithFourEntries();
         dropOnPlaylist(*window, window->lstPL->mimeDataForItem(c.from),
                        pointOnItem(*window, c.onto, c.upperHalf));
@@ -124,6 +128,47 @@ TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
         EXPECT_EQ(written, c.order);
         window->txtSave->clear();
     }
+}
+
+// An item dragged from another list, of this window or of another running copy of the program,
+// names its own list: dropping it here is no move of this list's item at that position.
+TEST(ReorderEntry, AnItemOfAnotherListOrProcessMovesNothing) {
+    auto window = windowWithFourEntries();
+    auto other = windowWithFourEntries();
+    const QStringList order = {"one/a.mp3", "one/b.mp3", "one/c.mp3", "two/d.mp3"};
+    // The drag data of this list's first item with one part of its owner changed.
+    const auto ownItemWith = [&](int part, const QByteArray& value) {
+        QMimeData* data = window->lstPL->mimeDataForItem(0);
+        const QString format = data->formats().value(0);
+        QList<QByteArray> parts = data->data(format).split(':');
+        EXPECT_EQ(parts.size(), 3) << data->data(format).toStdString();
+        // Another running copy makes the same data with its own process number.
+        EXPECT_EQ(parts.value(0), QByteArray::number(QCoreApplication::applicationPid()));
+        if (part < parts.size()) parts[part] = value;
+        data->setData(format, parts.join(':'));
+        return data;
+    };
+    const struct {
+        const char* what;
+        std::function<QMimeData*()> data;
+    } cases[] = {
+        {"another window's playlist", [&] { return other->lstPL->mimeDataForItem(0); }},
+        {"another process",
+         [&] {
+             return ownItemWith(0, QByteArray::number(QCoreApplication::applicationPid() + 1));
+         }},
+        {"another list of this process", [&] { return ownItemWith(1, "12345"); }},
+        {"a position past the end", [&] { return ownItemWith(2, "4"); }},
+        {"no position", [&] { return ownItemWith(2, "x"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dropOnPlaylist(*window, c.data(), pointOnItem(*window, 3, false));
+        EXPECT_EQ(entries(*window), order);
+    }
+    // The same item of this list is a move: the test's data differs from it only where it says.
+    dropOnPlaylist(*window, window->lstPL->mimeDataForItem(0), pointOnItem(*window, 3, false));
+    EXPECT_EQ(entries(*window), QStringList({"one/b.mp3", "one/c.mp3", "two/d.mp3", "one/a.mp3"}));
 }
 
 TEST(DropFiles, MediaFilesAndFoldersAreAddedOthersIgnored) {

@@ -28,6 +28,7 @@ QStringList Native(const QStringList& paths) {
 }
 
 void ExpectReads(Reader read, const ReadCase& c) {
+    SCOPED_TRACE(c.name);
     const ReadResult result = read(c.bytes, kFolder);
     ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
     EXPECT_TRUE(result.error.isEmpty()) << c.name;
@@ -63,6 +64,11 @@ TEST(M3uReader, ReadsRealFiles) {
         {"Windows-1251 text",
          "C:\\\xCC\xF3\xE7\xFB\xEA\xE0\\\xCA\xE8\xED\xEE.mp3",
          {u"C:\\Музыка\\Кино.mp3"_s}},
+        // An editor that marks every file as UTF-8: the mark is no text, even where the rest is
+        // Windows-1251 (which reads the mark as "п»ї").
+        {"UTF-8 byte-order mark before Windows-1251 text",
+         "\xEF\xBB\xBF/m/\xCA\xE8\xED\xEE.mp3\r\n/m/b.mp3",
+         {u"/m/Кино.mp3"_s, "/m/b.mp3"}},
         {"UTF-8 text", "C:\\\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE \xC3\xA9.mp3", {u"C:\\Кино é.mp3"_s}},
         {"Windows-form paths stay as written",
          "C:\\Music\\a.mp3\r\nD:/b.mp3\r\n\\\\server\\share\\c.mp3\r\nE:\\",
@@ -124,6 +130,9 @@ TEST(PlsReader, TakesFileKeysInOrderOfTheirNumbers) {
         {"relative and Windows-1251 entries",
          "[playlist]\r\nFile1=\xCA\xE8\xED\xEE.mp3\r\n",
          {u"/home/u/Lists/Кино.mp3"_s}},
+        {"UTF-8 byte-order mark before Windows-1251 text",
+         "\xEF\xBB\xBF[playlist]\r\nFile1=/m/\xCA\xE8\xED\xEE.mp3\r\n",
+         {u"/m/Кино.mp3"_s}},
         {"empty file", "", {}},
         {"blank lines only", "\r\n \r\n", {}},
     };
@@ -200,6 +209,7 @@ TEST(PlaylistReaders, GiveTheReasonWhenTheFileIsNotTheirs) {
          u"expected."_s},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const ReadResult result = c.read(c.bytes, kFolder);
         EXPECT_FALSE(result.contents) << c.name;
         EXPECT_EQ(result.error, c.reason) << c.name;
@@ -223,6 +233,7 @@ TEST(PlaylistFileReader, PicksTheReaderByExtension) {
          "T"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const ReadResult result = ReadPlaylistFile(WriteWorkFile(c.name, c.bytes));
         ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
         EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
@@ -247,6 +258,7 @@ TEST(PlaylistFileReader, RefusesWhatItCannotRead) {
         {WorkPath("missing.pls"), u"Файл не удалось прочитать: No such file or directory"_s},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
         const ReadResult result = ReadPlaylistFile(c.path);
         EXPECT_FALSE(result.contents) << c.path.toStdString();
         EXPECT_EQ(result.error, c.reason) << c.path.toStdString();
@@ -255,6 +267,27 @@ TEST(PlaylistFileReader, RefusesWhatItCannotRead) {
     EXPECT_FALSE(folder.contents);
     EXPECT_TRUE(folder.error.startsWith(u"Файл не удалось прочитать"_s))
         << folder.error.toStdString();
+}
+
+// 64 MiB is the most a playlist file may hold: a file of exactly that size is read to its last
+// line, one byte more is refused unread.
+TEST(PlaylistFileReader, ReadsAFileOfExactly64MiBAndRefusesOneByteMore) {
+    const qsizetype limit = qsizetype{64} * 1024 * 1024;
+    QByteArray bytes(limit, '\n');  // blank lines between the first entry and the last
+    bytes.replace(0, 12, "/m/first.mp3");
+    bytes.replace(limit - 11, 11, "/m/last.mp3");
+    ASSERT_EQ(bytes.size(), 67108864);
+    const QString exact = WriteWorkFile("exact.m3u", bytes);
+    const ReadResult read = ReadPlaylistFile(exact);
+    ASSERT_TRUE(read.contents) << read.error.toStdString();
+    EXPECT_EQ(read.contents->entryPaths, Native({"/m/first.mp3", "/m/last.mp3"}));
+
+    bytes.append('\n');
+    const QString over = WriteWorkFile("over.m3u", bytes);
+    bytes.clear();
+    const ReadResult refused = ReadPlaylistFile(over);
+    EXPECT_FALSE(refused.contents);
+    EXPECT_EQ(refused.error, u"Файл больше 64 МБ: это не список воспроизведения."_s);
 }
 
 // The sample files of tests/data/playlists, which also seed the fuzz targets.
@@ -277,6 +310,7 @@ TEST(PlaylistFileReader, ReadsTheSampleFiles) {
          u"Вечер"_s},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const ReadResult result = ReadPlaylistFile(samples.filePath(c.name));
         ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
         EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -39,4 +41,17 @@ void ClickOn(QWidget* control) {
 
 void BrowseTo(frmMain& window, const QString& folder) {
     ASSERT_TRUE(window.Dir1->setPath(folder)) << folder.toStdString();
+}
+
+void SelectPlaylistType(frmMain& window, PlaylistType type) {
+    window.cmbPLType->setCurrentIndex(static_cast<int>(type));
+}
+
+QWidget* WaitForFocusIn(const QWidget* window, int timeoutMs) {
+    const auto focusInWindow = [window]() -> QWidget* {
+        QWidget* focused = QApplication::focusWidget();
+        return focused && focused->window() == window ? focused : nullptr;
+    };
+    QTest::qWaitFor([&] { return focusInWindow() != nullptr; }, timeoutMs);
+    return focusInWindow();
 }

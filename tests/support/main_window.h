@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "playlist/playlist_type.h"
+#include "tests/support/playlist_type_names.h"
 #include "tests/support/qt_printers.h"
 #include "ui/controls/file_list.h"
 #include "ui/controls/folder_list.h"
@@ -24,3 +26,11 @@ void ClickOn(QWidget* control);
 
 // Moves the browser to a folder: the folder list changes and the file list follows.
 void BrowseTo(frmMain& window, const QString& folder);
+
+// Chooses the type in the type selector, which runs its change action as the user's choice does.
+void SelectPlaylistType(frmMain& window, PlaylistType type);
+
+// The widget of `window` with the keyboard focus, once it has one: the platform activates a window
+// that was just shown a little later, and until then the focus is elsewhere or nowhere. Null if
+// the window doesn't get the focus in time.
+QWidget* WaitForFocusIn(const QWidget* window, int timeoutMs = 5000);

@@ -80,6 +80,7 @@ TEST(Skin, PointerMovesSetPicturesByTheRules) {
     window->show();
     for (const auto& move : moves) {
         for (const bool startLit : {false, true}) {
+            SCOPED_TRACE(testing::Message() << move.where << (startLit ? " from lit" : ""));
             // Away first, so that the move below is a real one even where the last one ended.
             QTest::mouseMove(window.get(), QPoint(250, 400));
             setAll(*window, startLit);
@@ -107,6 +108,8 @@ TEST(Skin, APressOnTheBackgroundMovesTheWindow) {
     auto window = OpenMainWindow();
     window->show();
     for (const auto& press : presses) {
+        SCOPED_TRACE(testing::Message()
+                     << press.point.x() << "," << press.point.y() << " button " << press.button);
         window->move(100, 100);
         const QPoint target = press.point + QPoint(30, 20);
         QWindow* handle = window->windowHandle();

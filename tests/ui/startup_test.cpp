@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
@@ -15,6 +16,17 @@
 #include "ui/controls/skin_label.h"
 #include "ui/frm_tools.h"
 
+namespace {
+
+// Where a first run starts: without drive letters, the one root of the file system.
+#ifdef Q_OS_WIN
+const QString kDefaultFolder = QStringLiteral("C:\\");
+#else
+const QString kDefaultFolder = QStringLiteral("/");
+#endif
+
+}  // namespace
+
 TEST(Startup, WithNothingStoredOpensAtTheDefaultFolderWithEmptyCommands) {
     auto window = OpenMainWindow();
     EXPECT_EQ(window->cmbPLType->currentText(), "M3U");
@@ -26,6 +38,7 @@ TEST(Startup, WithNothingStoredOpensAtTheDefaultFolderWithEmptyCommands) {
     EXPECT_EQ(window->Dir1->path(), KeyOf(Setting::Folder).defaultValue);
     EXPECT_EQ(window->File1->path(), window->Dir1->path());
     EXPECT_EQ(window->Drive1->drive(), KeyOf(Setting::Drive).defaultValue);
+    EXPECT_EQ(window->Dir1->path(), kDefaultFolder);
 }
 
 // What the browser shows after a start, for what was stored at the end of the last run.
@@ -50,6 +63,7 @@ TEST(Startup, RestoresTheBrowserFromWhatWasStored) {
         {"garbage", "\x01::||", "\x02", work, {}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         WriteAppSetting(Setting::Folder, c.folder);
         WriteAppSetting(Setting::Drive, c.drive);
         auto window = OpenMainWindow({otherDrive});
@@ -57,6 +71,22 @@ TEST(Startup, RestoresTheBrowserFromWhatWasStored) {
         EXPECT_EQ(window->File1->path(), c.expectedFolder) << c.what;
         EXPECT_EQ(window->File1->items(), c.expectedFiles) << c.what;
     }
+}
+
+// A settings file as an earlier run left it, written here by hand with the key names it uses.
+TEST(Startup, ReadsEachValueFromItsKeyInTheSettingsFile) {
+    const QString music = MakeFolder("music", {"a.mp3"});
+    const QString drive = DriveRootOf(NativeFolderPath(TestWorkFolder()), AvailableDriveRoots());
+    QDir().mkpath(TestSettingsFolder() + "/Lyrantel");
+    WriteBytes(TestSettingsFolder() + "/Lyrantel/Lyrantel.conf",
+               "[Settings]\nP1_10=media player\nP2_10=winamp\nP3_10=other player\nPath_10=" +
+                   music.toUtf8() + "\nDrive_10=" + drive.toUtf8() + "\n");
+    auto window = OpenMainWindow();
+    EXPECT_EQ(window->tools().txtMPPath->text(), "media player");
+    EXPECT_EQ(window->tools().txtWAPath->text(), "winamp");
+    EXPECT_EQ(window->tools().txtOthPlPath->text(), "other player");
+    EXPECT_EQ(window->Dir1->path(), music);
+    EXPECT_EQ(window->File1->items(), QStringList{"a.mp3"});
 }
 
 TEST(Startup, RestoresThePlayerCommandsVerbatim) {
@@ -78,6 +108,7 @@ TEST(Unload, EveryWayOfClosingStoresAllFiveValues) {
         {"window system", [](frmMain& w) { w.close(); }},
     };
     for (const auto& [way, close] : ways) {
+        SCOPED_TRACE(way);
         auto window = OpenMainWindow();
         window->show();
         window->tools().txtMPPath->setText(QString("mp ") + way);
@@ -91,6 +122,31 @@ TEST(Unload, EveryWayOfClosingStoresAllFiveValues) {
         EXPECT_EQ(ReadAppSetting(Setting::OtherPlayerCommand), " other = ; # ");
         EXPECT_EQ(ReadAppSetting(Setting::Folder), music);
         EXPECT_EQ(ReadAppSetting(Setting::Drive), window->Drive1->drive());
+    }
+}
+
+// What the next run reads: the five values under their key names in the settings file.
+TEST(Unload, WritesEachValueUnderItsKeyInTheSettingsFile) {
+    const QString music = MakeFolder("music");
+    auto window = OpenMainWindow();
+    window->tools().txtMPPath->setText("media player");
+    window->tools().txtWAPath->setText("winamp");
+    window->tools().txtOthPlPath->setText("other player");
+    BrowseTo(*window, music);
+    window->close();
+    const QList<QByteArray> lines =
+        ReadBytes(TestSettingsFolder() + "/Lyrantel/Lyrantel.conf").split('\n');
+    const QByteArray expected[] = {
+        "[Settings]",
+        "P1_10=media player",
+        "P2_10=winamp",
+        "P3_10=other player",
+        "Path_10=" + music.toUtf8(),
+        "Drive_10=" + window->Drive1->drive().toUtf8(),
+    };
+    for (const QByteArray& line : expected) {
+        SCOPED_TRACE(line.toStdString());
+        EXPECT_TRUE(lines.contains(line));
     }
 }
 
