@@ -52,6 +52,7 @@ QWidget* WaitForFocusIn(const QWidget* window, int timeoutMs) {
         QWidget* focused = QApplication::focusWidget();
         return focused && focused->window() == window ? focused : nullptr;
     };
-    QTest::qWaitFor([&] { return focusInWindow() != nullptr; }, timeoutMs);
+    // A timeout is seen by the caller as no focused control.
+    if (!QTest::qWaitFor([&] { return focusInWindow() != nullptr; }, timeoutMs)) return nullptr;
     return focusInWindow();
 }
