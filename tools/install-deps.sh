@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth libxml2-utils
   clang libclang-rt-14-dev clang-tidy clang-format
-  dpkg-dev python3
+  dpkg-dev python3 desktop-file-utils
 )
 
 missing=()
