@@ -1,14 +1,45 @@
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstdio>
 
+#include "platform/single_instance.h"
+#include "platform/startup_arguments.h"
 #include "ui/frm_main.h"
+
+namespace {
+
+QStringList ArgumentsAfterProgram(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+}  // namespace
 
 // The main window is the program: creating it runs its load step, closing it ends the run.
 int main(int argc, char** argv) {
+    // --help and --version answer before any window system is needed.
+    const StartupRequest request =
+        ReadStartupArguments(ArgumentsAfterProgram(argc, argv), QDir::currentPath());
+    if (request.action != StartupRequest::Action::Run) {
+        const bool failed = request.action == StartupRequest::Action::Fail;
+        std::fputs(request.text.toLocal8Bit().constData(), failed ? stderr : stdout);
+        return failed ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
+    SingleInstance instance;
+    // Files opened with a copy running go to that copy; a start without files opens a window.
+    if (instance.handToRunningCopy(request.paths)) {
+        if (!request.paths.isEmpty()) return 0;
+    } else {
+        instance.listen();
+    }
+
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Qt's own dialogs (the Save dialog, the message boxes' buttons) speak the program's language
     // where Qt's Russian translation is installed.
@@ -20,6 +51,13 @@ int main(int argc, char** argv) {
     frmMain window;
     if (const QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
+    QObject::connect(&instance, &SingleInstance::pathsReceived, &window,
+                     [&window](const QStringList& paths) {
+                         window.OpenArguments(paths);
+                         window.raise();
+                         window.activateWindow();
+                     });
     window.show();
+    window.OpenArguments(request.paths);
     return QApplication::exec();
 }

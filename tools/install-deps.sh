@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2 xvfb xauth libxml2-utils
   clang libclang-rt-14-dev clang-tidy clang-format
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  dpkg-dev python3
+  dpkg-dev python3 desktop-file-utils
 )
 
 missing=()

@@ -72,6 +72,7 @@ frmMain::frmMain(StartContext start)
 
     wireHandlers();
     wireSkin();
+    wireKeys();
     setFocusOrder();
     Form_Load();
 }

@@ -72,6 +72,9 @@ public:
     void lstPL_Click();
     void lblDel_Click();
     void lstPL_MoveEntry(int from, int insertBefore);
+    // The selected entry one place up or down, still selected; nothing at either end.
+    void lstPL_MoveSelectedUp();
+    void lstPL_MoveSelectedDown();
     void lstPL_FilesDropped(const QList<QUrl>& urls);
     // Appends entries up to the playlist's limit, and says so when some don't fit.
     void AppendEntries(const QStringList& fileNames, const QStringList& folders);
@@ -83,6 +86,9 @@ public:
     void lblOpen_Click();
     // Replaces the playlist with the file's entries, or says why the file can't be opened.
     void OpenPlaylistFile(const QString& path);
+    // Paths handed to the program: playlists opened, media files added, a folder shown; what is
+    // none of these is named in one message.
+    void OpenArguments(const QStringList& paths);
     void lblWA_Click();
     void lblMP_Click();
     void lblOther_Click();
@@ -109,6 +115,7 @@ private:
 
     void wireHandlers();
     void wireSkin();
+    void wireKeys();
     void setFocusOrder();
 
     // Declared before the controls' wiring uses it; the views let go of it when it goes.

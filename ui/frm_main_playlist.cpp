@@ -48,6 +48,20 @@ void frmMain::lstPL_MoveEntry(int from, int insertBefore) {
     playlist_.move(from, insertBefore);
 }
 
+void frmMain::lstPL_MoveSelectedUp() {
+    const int selected = lstPL->listIndex();
+    if (selected <= 0) return;
+    playlist_.move(selected, selected - 1);
+    lstPL->setListIndex(selected - 1);
+}
+
+void frmMain::lstPL_MoveSelectedDown() {
+    const int selected = lstPL->listIndex();
+    if (selected < 0 || selected + 1 >= playlist_.count()) return;
+    playlist_.move(selected, selected + 2);
+    lstPL->setListIndex(selected + 1);
+}
+
 void frmMain::lstPL_FilesDropped(const QList<QUrl>& urls) {
     const DroppedEntries dropped = CollectDroppedMedia(urls, FilePatternSet(kMediaFilePatterns));
     if (!dropped.fileNames.isEmpty()) AppendEntries(dropped.fileNames, dropped.folders);

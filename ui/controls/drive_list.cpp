@@ -13,6 +13,12 @@ QString DriveList::driveRoot() const {
     return DriveWithoutLabel(drive());
 }
 
+QStringList DriveList::roots() const {
+    QStringList roots;
+    for (int i = 0; i < count(); ++i) roots.append(DriveWithoutLabel(itemText(i)));
+    return roots;
+}
+
 int DriveList::indexOfDrive(const QString& value) const {
     const QString wanted = DriveWithoutLabel(value);
     for (int i = 0; i < count(); ++i) {

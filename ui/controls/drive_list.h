@@ -13,6 +13,8 @@ public:
     QString drive() const { return currentText(); }
     // The drive itself, label dropped: what a folder list accepts as a path.
     QString driveRoot() const;
+    // Every drive offered, labels dropped.
+    QStringList roots() const;
     // Only the drive counts (a label is ignored). False, and nothing changes, for an unknown drive.
     bool setDrive(const QString& value);
 

@@ -2,6 +2,13 @@
 
 #include <QItemSelectionModel>
 
+namespace {
+
+// Dark grey: the yellow text stays readable on it, and it can't be taken for the focused blue.
+const QColor kUnfocusedHighlight(80, 80, 80);
+
+}  // namespace
+
 ListBox::ListBox(QWidget* parent) : QListView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -15,6 +22,29 @@ void ListBox::setModel(QAbstractItemModel* model) {
     // Each model gets a new selection model, which the signal must follow.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListBox::selectionChanged);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    showSelectionFocused(true);
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event) {
+    QListView::focusOutEvent(event);
+    showSelectionFocused(false);
+}
+
+void ListBox::showSelectionFocused(bool focused) {
+    if (dimmed_ == !focused) return;
+    static constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive};
+    QPalette palette = this->palette();
+    for (int i = 0; i < 2; ++i) {
+        if (!focused) focusedHighlight_[i] = palette.brush(kGroups[i], QPalette::Highlight);
+        palette.setBrush(kGroups[i], QPalette::Highlight,
+                         focused ? focusedHighlight_[i] : QBrush(kUnfocusedHighlight));
+    }
+    setPalette(palette);
+    dimmed_ = !focused;
 }
 
 int ListBox::listCount() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QBrush>
 #include <QListView>
 #include <QStringList>
 
@@ -22,6 +23,19 @@ public:
 signals:
     // The user or code selected another item (or none).
     void selectionChanged();
+
+protected:
+    // The list that has the keyboard focus shows its selection in the full colour; the others
+    // dim theirs, so the keys' target can be seen.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void showSelectionFocused(bool focused);
+
+    // The highlight as the list had it before it first lost the focus.
+    QBrush focusedHighlight_[2];
+    bool dimmed_ = false;
 };
 
 // The texts of a list box that holds its own items, as one QStringList, so a whole folder's names

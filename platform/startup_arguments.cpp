@@ -1,0 +1,60 @@
+#include "platform/startup_arguments.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include "platform/app_info.h"
+
+const char* const kCommandKeysText =
+    "Keys:\n"
+    "  Ctrl+N             Новый\n"
+    "  Ctrl+O             Открыть\n"
+    "  Ctrl+S             Сохранить\n"
+    "  Ctrl+Q             Выход\n"
+    "  Insert, Enter      > (in the file list)\n"
+    "  Ctrl+Enter         >>\n"
+    "  Delete             < (in the playlist)\n"
+    "  Ctrl+Delete        <<\n"
+    "  Ctrl+Up, Ctrl+Down move the selected entry\n"
+    "  Ctrl+1, 2, 3       Media Player, WinAmp, Др. проигрыв.\n"
+    "  F2                 Настройки\n"
+    "  F1                 О программе\n";
+
+StartupRequest ReadStartupArguments(const QStringList& arguments, const QString& workingFolder) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Composes media playlists (M3U, PLS, WPL).\n\n"
+                       "A playlist file (.m3u, .m3u8, .pls, .wpl) is opened, media files are "
+                       "added to the playlist,\na folder is shown in the file browser.\n\n") +
+        QString::fromUtf8(kCommandKeysText));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
+                                 QStringLiteral("Playlists, media files or a folder to open."),
+                                 QStringLiteral("[FILE|FOLDER]..."));
+
+    StartupRequest request;
+    // The program's name comes first, as in argv.
+    if (!parser.parse(QStringList{kProgramName} + arguments)) {
+        request.action = StartupRequest::Action::Fail;
+        request.text = parser.errorText() + u'\n';
+        return request;
+    }
+    if (parser.isSet(help)) {
+        request.action = StartupRequest::Action::Print;
+        // The usage line names the executable as it was started; the help names the command.
+        const QString help = parser.helpText();
+        request.text =
+            QStringLiteral("Usage: ") + kProgramName + help.mid(help.indexOf(u" [options]"));
+        return request;
+    }
+    if (parser.isSet(version)) {
+        request.action = StartupRequest::Action::Print;
+        request.text = kApplicationTitle + u' ' + kApplicationVersion + u'\n';
+        return request;
+    }
+    const QDir working(workingFolder);
+    for (const QString& argument : parser.positionalArguments())
+        request.paths.append(QDir::cleanPath(working.absoluteFilePath(argument)));
+    return request;
+}

@@ -1,0 +1,47 @@
+#include "platform/startup_arguments.h"
+
+#include <gtest/gtest.h>
+
+TEST(StartupArguments, ReadsPathsHelpVersionAndRefusesUnknownOptions) {
+    using Action = StartupRequest::Action;
+    const struct {
+        const char* name;
+        QStringList arguments;
+        Action action;
+        QStringList paths;
+        QString textStart;  // the printed text begins with this
+    } rows[] = {
+        {"nothing", {}, Action::Run, {}, {}},
+        {"relative and absolute paths, in order",
+         {"b.m3u", "/music/a b.mp3", "../x/./Music"},
+         Action::Run,
+         {"/home/u/b.m3u", "/music/a b.mp3", "/home/x/Music"},
+         {}},
+        {"a name that looks like an option after --",
+         {"--", "-a.mp3"},
+         Action::Run,
+         {"/home/u/-a.mp3"},
+         {}},
+        {"version", {"--version"}, Action::Print, {}, "Lyrantel 1.0\n"},
+        {"help", {"--help"}, Action::Print, {}, "Usage: lyrantel [options] [FILE|FOLDER]...\n"},
+        {"unknown option", {"--bogus"}, Action::Fail, {}, "Unknown option 'bogus'."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const StartupRequest request = ReadStartupArguments(row.arguments, "/home/u");
+        EXPECT_EQ(request.action, row.action);
+        EXPECT_EQ(request.paths, row.paths);
+        EXPECT_TRUE(request.text.startsWith(row.textStart)) << request.text.toStdString();
+    }
+}
+
+// The usage, and every key of the window with the command it runs.
+TEST(StartupArguments, HelpListsTheKeys) {
+    const QString help = ReadStartupArguments({"-h"}, "/").text;
+    for (const char* line :
+         {"[options] [FILE|FOLDER]...", "Ctrl+N             Новый", "Ctrl+O             Открыть",
+          "Ctrl+S             Сохранить", "Ctrl+Q             Выход", "Insert, Enter      >",
+          "Ctrl+Enter         >>", "Delete             <", "Ctrl+Delete        <<",
+          "Ctrl+Up, Ctrl+Down", "F2                 Настройки", "F1                 О программе"})
+        EXPECT_TRUE(help.contains(QString::fromUtf8(line))) << line;
+}

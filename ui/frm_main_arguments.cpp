@@ -1,0 +1,53 @@
+// Files and folders handed to the program ("Open with", the command line, a later start): each in
+// order, a playlist opened as "Открыть" does, media files added, a folder shown in the browser.
+#include <QFileInfo>
+
+#include "platform/drive_roots.h"
+#include "playlist/entry_path.h"
+#include "playlist/file_patterns.h"
+#include "playlist/playlist_type.h"
+#include "ui/controls/drive_list.h"
+#include "ui/controls/folder_list.h"
+#include "ui/frm_main.h"
+#include "ui/message_box.h"
+
+namespace {
+
+QString NotOpenedMessage(const QStringList& paths) {
+    return QStringLiteral(
+               "Не удалось открыть:\n%1\n\nЭто не список воспроизведения, не медиафайл "
+               "и не папка.")
+        .arg(paths.join(u'\n'));
+}
+
+}  // namespace
+
+void frmMain::OpenArguments(const QStringList& paths) {
+    const FilePatternSet media(kMediaFilePatterns);
+    QStringList fileNames, folders, notOpened;
+    // Media files in a row are added together, so the limit's message comes once.
+    const auto addPending = [&] {
+        if (!fileNames.isEmpty()) AppendEntries(fileNames, folders);
+        fileNames.clear();
+        folders.clear();
+    };
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            addPending();
+            // The drive first: its change action moves the folder list to the drive's root.
+            Drive1->setDrive(DriveRootOf(NativeFolderPath(path), Drive1->roots()));
+            if (!Dir1->setPath(path)) notOpened.append(path);
+        } else if (info.isFile() && PlaylistTypeOfFile(path)) {
+            addPending();
+            OpenPlaylistFile(path);
+        } else if (info.isFile() && media.matches(info.fileName())) {
+            fileNames.append(info.fileName());
+            folders.append(NativeFolderPath(info.absolutePath()));
+        } else {
+            notOpened.append(path);
+        }
+    }
+    addPending();
+    if (!notOpened.isEmpty()) ShowMessage(this, NotOpenedMessage(notOpened));
+}
