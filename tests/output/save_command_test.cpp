@@ -16,7 +16,7 @@
 namespace {
 
 // The example playlist in this system's path form: a folder and the root folder.
-std::unique_ptr<frmMain> windowWithExamplePlaylist(int type) {
+std::unique_ptr<frmMain> WindowWithExamplePlaylist(int type) {
     auto window = OpenMainWindow();
     window->playlist().append({"a.mp3", "b.wma"}, {"/home/u/Music", "/"});
     window->cmbPLType->setCurrentIndex(type);
@@ -25,7 +25,7 @@ std::unique_ptr<frmMain> windowWithExamplePlaylist(int type) {
 }
 
 // Clicks "Сохранить" and answers the dialog with `name` (empty: cancel). Returns the messages.
-QStringList saveAs(frmMain& window, const QString& name) {
+QStringList SaveAs(frmMain& window, const QString& name) {
     ModalAnswer user([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog) return;
@@ -59,9 +59,9 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
          "</body>\r\n</smil>\r\n\r\n"},
     };
     for (const auto& c : cases) {
-        auto window = windowWithExamplePlaylist(c.type);
+        auto window = WindowWithExamplePlaylist(c.type);
         const QString path = WorkPath(c.name);
-        EXPECT_EQ(saveAs(*window, path), QStringList());
+        EXPECT_EQ(SaveAs(*window, path), QStringList());
         EXPECT_EQ(ReadBytes(path), QByteArray(c.bytes)) << c.name;
         EXPECT_TRUE(window->txtSave->text().isEmpty());
         EXPECT_EQ(window->lstPL->listCount(), 2);
@@ -69,16 +69,16 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
 }
 
 TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {
-    auto window = windowWithExamplePlaylist(1);
+    auto window = WindowWithExamplePlaylist(1);
     const QString before = QDir(TestWorkFolder()).entryList(QDir::Files).join(',');
-    EXPECT_EQ(saveAs(*window, QString()), QStringList());
+    EXPECT_EQ(SaveAs(*window, QString()), QStringList());
     EXPECT_EQ(QDir(TestWorkFolder()).entryList(QDir::Files).join(','), before);
     EXPECT_TRUE(window->txtSave->text().isEmpty());
 
     const QString first = WorkPath("one");  // no extension typed
     const QString second = WorkPath("two.pls");
-    saveAs(*window, first);
-    saveAs(*window, second);
+    SaveAs(*window, first);
+    SaveAs(*window, second);
     EXPECT_EQ(ReadBytes(first + ".pls"), ReadBytes(second));
     EXPECT_TRUE(ReadBytes(second).startsWith("[playlist]\r\nFile1="));
 }
@@ -86,7 +86,7 @@ TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {
 TEST(SaveCommand, AnEmptyPlaylistGivesTheFixedLinesOnly) {
     auto window = OpenMainWindow();
     const QString path = WorkPath("empty.m3u");
-    saveAs(*window, path);
+    SaveAs(*window, path);
     EXPECT_EQ(ReadBytes(path), QByteArray("#EXTM3U\r\n\r\n"));
 }
 
@@ -94,11 +94,11 @@ TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
     auto window = OpenMainWindow();
     window->playlist().append({"Песня №1.mp3"}, {"/музыка"});
     const QString m3u = WorkPath("ru.m3u");
-    saveAs(*window, m3u);
+    SaveAs(*window, m3u);
     EXPECT_TRUE(ReadBytes(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));
     window->cmbPLType->setCurrentIndex(2);
     const QString wpl = WorkPath("ru.wpl");
-    saveAs(*window, wpl);
+    SaveAs(*window, wpl);
     EXPECT_TRUE(ReadBytes(wpl).contains("<media src=\"/&#1084;&#1091;&#1079;"));
 }
 
@@ -108,8 +108,8 @@ TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
 // with the writer.
 TEST(SaveCommand, FailuresAreReported) {
     const QString missing = WorkPath("no/such/folder/list.m3u");
-    auto window = windowWithExamplePlaylist(0);
-    const QStringList messages = saveAs(*window, missing);
+    auto window = WindowWithExamplePlaylist(0);
+    const QStringList messages = SaveAs(*window, missing);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(kSaveFailedText + "\n" + missing + "\n\n"));
     EXPECT_GT(messages[0].size(), (kSaveFailedText + "\n" + missing + "\n\n").size());

@@ -14,7 +14,7 @@
 namespace {
 
 // Entries as "folder/name", read from both lists position by position.
-QStringList entries(const frmMain& window) {
+QStringList Entries(const frmMain& window) {
     EXPECT_EQ(window.lstPL->listCount(), window.playlist().count());
     QStringList joined;
     for (int i = 0; i < window.lstPL->listCount(); ++i)
@@ -24,7 +24,7 @@ QStringList entries(const frmMain& window) {
 }
 
 // A playlist of a.mp3, b.mp3, c.mp3 from folder "one" then d.mp3 from folder "two".
-std::unique_ptr<frmMain> windowWithFourEntries() {
+std::unique_ptr<frmMain> WindowWithFourEntries() {
     const QString one = MakeFolder("one", {"a.mp3", "b.mp3", "c.mp3"});
     const QString two = MakeFolder("two", {"d.mp3"});
     auto window = OpenMainWindow();
@@ -38,7 +38,7 @@ std::unique_ptr<frmMain> windowWithFourEntries() {
 
 // A drag that enters the playlist, moves to the point and drops there, as the window system
 // delivers it.
-void dropOnPlaylist(frmMain& window, QMimeData* data, QPoint point) {
+void DropOnPlaylist(frmMain& window, QMimeData* data, QPoint point) {
     QWidget* target = window.lstPL->viewport();
     const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
     QDragEnterEvent enter(point, actions, data, Qt::LeftButton, {});
@@ -50,7 +50,7 @@ void dropOnPlaylist(frmMain& window, QMimeData* data, QPoint point) {
     delete data;
 }
 
-QPoint pointOnItem(const frmMain& window, int position, bool upperHalf) {
+QPoint PointOnItem(const frmMain& window, int position, bool upperHalf) {
     const QRect item = window.lstPL->visualRect(window.lstPL->model()->index(position, 0));
     return upperHalf ? item.topLeft() + QPoint(5, 1) : item.bottomLeft() + QPoint(5, -1);
 }
@@ -74,10 +74,10 @@ TEST(RemoveEntry, RemovesTheSelectedEntryAndSelectsTheOneInItsPlace) {
     };
     for (const auto& [way, remove] : ways) {
         for (const auto& c : cases) {
-            auto window = windowWithFourEntries();
+            auto window = WindowWithFourEntries();
             window->lstPL->setListIndex(c.selected);
             remove(*window);
-            EXPECT_EQ(entries(*window), c.left) << way << " " << c.selected;
+            EXPECT_EQ(Entries(*window), c.left) << way << " " << c.selected;
             EXPECT_EQ(window->lstPL->listIndex(), c.selectedAfter) << way << " " << c.selected;
             if (c.selectedAfter >= 0) {
                 EXPECT_TRUE(
@@ -95,7 +95,7 @@ TEST(RemoveEntry, TheOnlyEntryLeavesAnEmptyPlaylistAndTheDetailsAsTheyWere) {
     window->lblAddAll_Click();
     window->lstPL->setListIndex(0);
     ClickOn(window->control<SkinLabel>("lblDel"));
-    EXPECT_EQ(entries(*window), QStringList());
+    EXPECT_EQ(Entries(*window), QStringList());
     EXPECT_EQ(window->lstPL->listIndex(), -1);
     EXPECT_EQ(window->lblRec->value(), "1 из 1");
 }
@@ -113,10 +113,10 @@ TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
         {2, 2, true, {"one/a.mp3", "one/b.mp3", "one/c.mp3", "two/d.mp3"}},
     };
     for (const auto& c : cases) {
-        auto window = windowWithFourEntries();
-        dropOnPlaylist(*window, window->lstPL->mimeDataForItem(c.from),
-                       pointOnItem(*window, c.onto, c.upperHalf));
-        EXPECT_EQ(entries(*window), c.order) << c.from << "->" << c.onto;
+        auto window = WindowWithFourEntries();
+        DropOnPlaylist(*window, window->lstPL->mimeDataForItem(c.from),
+                       PointOnItem(*window, c.onto, c.upperHalf));
+        EXPECT_EQ(Entries(*window), c.order) << c.from << "->" << c.onto;
         // What is written follows the new order, entry by entry.
         window->ComposePlaylistText(PlaylistType::M3U, PlaylistTarget::Player);
         QStringList written = window->txtSave->text().split("\r\n", Qt::SkipEmptyParts);
@@ -134,8 +134,8 @@ TEST(DropFiles, MediaFilesAndFoldersAreAddedOthersIgnored) {
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(loose + "/x.wma"), QUrl::fromLocalFile(loose + "/y.doc"),
                    QUrl::fromLocalFile(music), QUrl("https://example.org/z.mp3")});
-    dropOnPlaylist(*window, data, {10, 10});
-    EXPECT_EQ(entries(*window), QStringList({"loose/x.wma", "music/a.wav", "music/b.MP3"}));
+    DropOnPlaylist(*window, data, {10, 10});
+    EXPECT_EQ(Entries(*window), QStringList({"loose/x.wma", "music/a.wav", "music/b.MP3"}));
     EXPECT_EQ(window->playlist().folders().at(1), music);
 }
 
@@ -147,7 +147,7 @@ TEST(DropFiles, StopAtTheLimitAndSaySo) {
     ModalAnswer user;
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(music)});
-    dropOnPlaylist(*window, data, {10, 10});
+    DropOnPlaylist(*window, data, {10, 10});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().fileNames().last(), "a.mp3");
