@@ -16,7 +16,7 @@ namespace {
 constexpr int kFolderSize = 20000;
 
 // A folder of 20,000 matching files, made once for all benchmarks of this run.
-const QString& largeFolder() {
+const QString& LargeFolder() {
     static QTemporaryDir root;
     static const QString folder = [] {
         const QString path = root.filePath(QStringLiteral("music"));
@@ -31,7 +31,7 @@ const QString& largeFolder() {
 }
 
 void BM_ListFolderIntoFileList(benchmark::State& state) {
-    const QString& folder = largeFolder();
+    const QString& folder = LargeFolder();
     FileList files(kMediaFilePatterns);
     for (auto _ : state) {
         files.setPath(folder);
@@ -45,7 +45,7 @@ BENCHMARK(BM_ListFolderIntoFileList)->Unit(benchmark::kMillisecond);
 
 void BM_AddAllOfLargeFolder(benchmark::State& state) {
     frmMain window;
-    window.Dir1->setPath(largeFolder());
+    window.Dir1->setPath(LargeFolder());
     window.show();
     for (auto _ : state) {
         window.lblAddAll_Click();

@@ -11,7 +11,7 @@
 namespace {
 
 // The file the Save command writes for a full playlist of this type.
-QString savedPlaylist(const QTemporaryDir& folder, PlaylistType type) {
+QString SavedPlaylist(const QTemporaryDir& folder, PlaylistType type) {
     frmMain writer;
     writer.playlist().append(
         QStringList(kMaxPlaylistEntries, QStringLiteral("Track 01 - Artist.mp3")),
@@ -24,7 +24,7 @@ QString savedPlaylist(const QTemporaryDir& folder, PlaylistType type) {
 
 void BM_OpenFullPlaylist(benchmark::State& state) {
     QTemporaryDir folder;
-    const QString path = savedPlaylist(folder, static_cast<PlaylistType>(state.range(0)));
+    const QString path = SavedPlaylist(folder, static_cast<PlaylistType>(state.range(0)));
     frmMain window;
     window.show();
     for (auto _ : state) {

@@ -13,7 +13,7 @@
 
 namespace {
 
-void fill(frmMain& window, int count) {
+void Fill(frmMain& window, int count) {
     window.lblDelAll_Click();
     window.playlist().append(QStringList(count, QStringLiteral("Track 01 - some artist name.mp3")),
                              QStringList(count, QStringLiteral("/home/user/Music/Some Album")));
@@ -22,7 +22,7 @@ void fill(frmMain& window, int count) {
 void BM_RemoveFirstOfFullPlaylist(benchmark::State& state) {
     frmMain window;
     window.show();
-    fill(window, kMaxPlaylistEntries);
+    Fill(window, kMaxPlaylistEntries);
     for (auto _ : state) {
         window.lstPL->setListIndex(0);
         window.lblDel_Click();
@@ -36,7 +36,7 @@ BENCHMARK(BM_RemoveFirstOfFullPlaylist)->Unit(benchmark::kMillisecond);
 void BM_MoveTopToBottomOfFullPlaylist(benchmark::State& state) {
     frmMain window;
     window.show();
-    fill(window, kMaxPlaylistEntries);
+    Fill(window, kMaxPlaylistEntries);
     for (auto _ : state) window.lstPL_MoveEntry(0, kMaxPlaylistEntries);
 }
 BENCHMARK(BM_MoveTopToBottomOfFullPlaylist)->Unit(benchmark::kMillisecond);
@@ -52,7 +52,7 @@ void BM_DropFolderOf20000Files(benchmark::State& state) {
     window.show();
     for (auto _ : state) {
         state.PauseTiming();
-        fill(window, kMaxPlaylistEntries - 20000);
+        Fill(window, kMaxPlaylistEntries - 20000);
         state.ResumeTiming();
         window.lstPL_FilesDropped({QUrl::fromLocalFile(folder)});
     }

@@ -11,7 +11,7 @@
 
 namespace {
 
-void movePointer(benchmark::State& state, QPoint first, QPoint second) {
+void MovePointer(benchmark::State& state, QPoint first, QPoint second) {
     frmMain window;
     window.show();
     QWindow* handle = window.windowHandle();
@@ -25,18 +25,18 @@ void movePointer(benchmark::State& state, QPoint first, QPoint second) {
 }
 
 void BM_TenThousandMovesOverUpperBackground(benchmark::State& state) {
-    movePointer(state, {5, 150}, {6, 151});
+    MovePointer(state, {5, 150}, {6, 151});
 }
 BENCHMARK(BM_TenThousandMovesOverUpperBackground)->Unit(benchmark::kMillisecond);
 
 void BM_TenThousandMovesOverLowerBackground(benchmark::State& state) {
-    movePointer(state, {5, 420}, {6, 421});
+    MovePointer(state, {5, 420}, {6, 421});
 }
 BENCHMARK(BM_TenThousandMovesOverLowerBackground)->Unit(benchmark::kMillisecond);
 
 // Move events delivered to the background image itself, as the window hands them on once it has
 // found the control under the pointer; no window-system round trip.
-void deliverMoves(benchmark::State& state, SkinImage* frmMain::*background) {
+void DeliverMoves(benchmark::State& state, SkinImage* frmMain::*background) {
     frmMain window;
     window.show();
     SkinImage* image = window.*background;
@@ -51,18 +51,18 @@ void deliverMoves(benchmark::State& state, SkinImage* frmMain::*background) {
 }
 
 void BM_TenThousandMoveEventsOnUpperBackground(benchmark::State& state) {
-    deliverMoves(state, &frmMain::imgBack);
+    DeliverMoves(state, &frmMain::imgBack);
 }
 BENCHMARK(BM_TenThousandMoveEventsOnUpperBackground)->Unit(benchmark::kMillisecond);
 
 void BM_TenThousandMoveEventsOnLowerBackground(benchmark::State& state) {
-    deliverMoves(state, &frmMain::imgInfo);
+    DeliverMoves(state, &frmMain::imgInfo);
 }
 BENCHMARK(BM_TenThousandMoveEventsOnLowerBackground)->Unit(benchmark::kMillisecond);
 
 // The floor: the same moves over the title text, which has no handler.
 void BM_TenThousandMovesOverTitleText(benchmark::State& state) {
-    movePointer(state, {100, 25}, {101, 26});
+    MovePointer(state, {100, 25}, {101, 26});
 }
 BENCHMARK(BM_TenThousandMovesOverTitleText)->Unit(benchmark::kMillisecond);
 

@@ -9,7 +9,7 @@
 namespace {
 
 #ifndef Q_OS_WIN
-bool isPseudoFileSystem(const QStorageInfo& volume) {
+bool IsPseudoFileSystem(const QStorageInfo& volume) {
     static const QList<QByteArray> pseudoTypes = {
         "proc",     "sysfs",      "cgroup",    "cgroup2",    "devpts",      "devtmpfs",
         "mqueue",   "debugfs",    "tracefs",   "securityfs", "pstore",      "bpf",
@@ -35,7 +35,7 @@ QStringList AvailableDriveRoots() {
 #else
     roots.append(QStringLiteral("/"));
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || isPseudoFileSystem(volume)) continue;
+        if (!volume.isValid() || IsPseudoFileSystem(volume)) continue;
         const QString root = volume.rootPath();
         if (!roots.contains(root)) roots.append(root);
     }

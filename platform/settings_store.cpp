@@ -4,11 +4,11 @@
 
 namespace {
 
-QSettings openStore(const QString& app) {
+QSettings OpenStore(const QString& app) {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, app, app);
 }
 
-QString groupKey(const QString& section, const QString& key) {
+QString GroupKey(const QString& section, const QString& key) {
     return section + u'/' + key;
 }
 
@@ -16,8 +16,8 @@ QString groupKey(const QString& section, const QString& key) {
 
 QString ReadSetting(const QString& app, const QString& section, const QString& key,
                     const QString& defaultValue) {
-    const QSettings store = openStore(app);
-    const QVariant value = store.value(groupKey(section, key));
+    const QSettings store = OpenStore(app);
+    const QVariant value = store.value(GroupKey(section, key));
     // A hand-edited file can hold a list or other non-text value; treat it as nothing stored.
     if (!value.isValid() || value.typeId() != QMetaType::QString) return defaultValue;
     return value.toString();
@@ -25,8 +25,8 @@ QString ReadSetting(const QString& app, const QString& section, const QString& k
 
 void WriteSetting(const QString& app, const QString& section, const QString& key,
                   const QString& value) {
-    QSettings store = openStore(app);
-    store.setValue(groupKey(section, key), value);
+    QSettings store = OpenStore(app);
+    store.setValue(GroupKey(section, key), value);
     // Written through now: the program ends right after its last write.
     store.sync();
 }

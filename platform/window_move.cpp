@@ -34,7 +34,7 @@ qintptr SendMessageA(QWindow* window, unsigned message, quintptr wParam, qintptr
 
 namespace {
 
-QPoint pointFromParam(qintptr lParam) {
+QPoint PointFromParam(qintptr lParam) {
     return {static_cast<qint16>(lParam & 0xFFFF), static_cast<qint16>((lParam >> 16) & 0xFFFF)};
 }
 
@@ -82,7 +82,7 @@ bool ReleaseCapture() {
 qintptr SendMessageA(QWindow* window, unsigned message, quintptr wParam, qintptr lParam) {
     if (!window || message != kNonClientLeftButtonDown || wParam != kCaptionHit) return 0;
     if (window->startSystemMove()) return 0;
-    ManualMove(window, pointFromParam(lParam)).run();
+    ManualMove(window, PointFromParam(lParam)).run();
     return 0;
 }
 

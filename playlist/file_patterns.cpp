@@ -2,15 +2,15 @@
 
 namespace {
 
-bool sameLetter(QChar a, QChar b) {
+bool SameLetter(QChar a, QChar b) {
     return a == b || a.toCaseFolded() == b.toCaseFolded();
 }
 
 // Iterative glob match with backtracking to the last "*": linear for the patterns in use.
-bool globMatch(QStringView pattern, QStringView name) {
+bool GlobMatch(QStringView pattern, QStringView name) {
     qsizetype p = 0, n = 0, starP = -1, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || sameLetter(pattern[p], name[n]))) {
+        if (p < pattern.size() && (pattern[p] == u'?' || SameLetter(pattern[p], name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == u'*') {
@@ -36,6 +36,6 @@ FilePatternSet::FilePatternSet(const QString& patterns)
 
 bool FilePatternSet::matches(QStringView fileName) const {
     for (const QString& pattern : patterns_)
-        if (globMatch(pattern, fileName)) return true;
+        if (GlobMatch(pattern, fileName)) return true;
     return false;
 }

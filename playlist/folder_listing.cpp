@@ -9,14 +9,14 @@
 
 namespace {
 
-bool canOpen(const QString& folder) {
+bool CanOpen(const QString& folder) {
     const QFileInfo info(folder);
     return info.isDir() && info.isReadable() && info.isExecutable();
 }
 
 template <typename Keep>
-std::optional<QStringList> listNames(const QString& folder, QDir::Filters filters, Keep keep) {
-    if (!canOpen(folder)) return std::nullopt;
+std::optional<QStringList> ListNames(const QString& folder, QDir::Filters filters, Keep keep) {
+    if (!CanOpen(folder)) return std::nullopt;
     QStringList names;
     QDirIterator it(folder, filters | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
@@ -49,10 +49,10 @@ void SortWithoutCase(QStringList& names) {
 
 std::optional<QStringList> ListMatchingFiles(const QString& folder,
                                              const FilePatternSet& patterns) {
-    return listNames(folder, QDir::Files,
+    return ListNames(folder, QDir::Files,
                      [&patterns](const QString& name) { return patterns.matches(name); });
 }
 
 std::optional<QStringList> ListSubfolders(const QString& folder) {
-    return listNames(folder, QDir::Dirs, [](const QString&) { return true; });
+    return ListNames(folder, QDir::Dirs, [](const QString&) { return true; });
 }

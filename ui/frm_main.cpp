@@ -20,7 +20,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_tools.h"
 
-StartContext frmMain::DefaultStartContext() {
+StartContext frmMain::defaultStartContext() {
     return {AvailableDriveRoots(), NativeFolderPath(QDir::currentPath()),
             NativeFolderPath(QCoreApplication::applicationDirPath())};
 }

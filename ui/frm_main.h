@@ -32,10 +32,10 @@ class frmMain : public QWidget {
     Q_OBJECT
 public:
     // The browser starts at the working folder, on the drive that holds it.
-    explicit frmMain(StartContext start = DefaultStartContext());
+    explicit frmMain(StartContext start = defaultStartContext());
     ~frmMain() override;
 
-    static StartContext DefaultStartContext();
+    static StartContext defaultStartContext();
 
     // A control by its name, for the handlers' wiring and for tests.
     template <typename T>

@@ -17,7 +17,7 @@
 namespace {
 
 // Yellow on black, as every list, box and selector of the skin.
-void paintYellowOnBlack(QWidget* control) {
+void PaintYellowOnBlack(QWidget* control) {
     QPalette palette = control->palette();
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
         palette.setColor(role, Qt::black);
@@ -27,7 +27,7 @@ void paintYellowOnBlack(QWidget* control) {
     control->setPalette(palette);
 }
 
-SkinLabel* makeLabel(ControlKind kind, QWidget* window) {
+SkinLabel* MakeLabel(ControlKind kind, QWidget* window) {
     SkinLabel* label =
         kind == ControlKind::ValueLabel ? new ValueLabel(window) : new SkinLabel(window);
     SetTextColour(label, kSkinTextColour);
@@ -37,58 +37,58 @@ SkinLabel* makeLabel(ControlKind kind, QWidget* window) {
     return label;
 }
 
-SkinImage* makeImage(ControlKind kind, QWidget* window) {
+SkinImage* MakeImage(ControlKind kind, QWidget* window) {
     auto* image = new SkinImage(window);
     image->setStretch(kind == ControlKind::Image);
     return image;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* window, const StartContext& start) {
+QWidget* MakeControl(const ControlSpec& spec, QWidget* window, const StartContext& start) {
     using K = ControlKind;
     switch (spec.kind) {
         case K::TextBox: {
             auto* box = new QLineEdit(spec.text.toString(), window);
-            paintYellowOnBlack(box);
+            PaintYellowOnBlack(box);
             return box;
         }
         case K::OutputBuffer:
             return new OutputBuffer(window);
         case K::TypeSelector: {
             auto* selector = new QComboBox(window);
-            paintYellowOnBlack(selector);
+            PaintYellowOnBlack(selector);
             return selector;
         }
         case K::DriveList: {
             auto* drives = new DriveList(start.driveRoots, start.startFolder, window);
-            paintYellowOnBlack(drives);
+            PaintYellowOnBlack(drives);
             return drives;
         }
         case K::FolderList: {
             auto* folders = new FolderList(start.startFolder, window);
-            paintYellowOnBlack(folders);
+            PaintYellowOnBlack(folders);
             return folders;
         }
         case K::FileList: {
             auto* files = new FileList(kMediaFilePatterns, window);
-            paintYellowOnBlack(files);
+            PaintYellowOnBlack(files);
             return files;
         }
         case K::ListBox:
         case K::PlaylistBox: {
             ListBox* list = spec.kind == K::ListBox ? new ListBox(window) : new PlaylistBox(window);
-            paintYellowOnBlack(list);
+            PaintYellowOnBlack(list);
             return list;
         }
         case K::HolderImage:
         case K::Image:
         case K::TitleButton:
         case K::Background:
-            return makeImage(spec.kind, window);
+            return MakeImage(spec.kind, window);
         case K::CaptionLabel:
         case K::ValueLabel:
         case K::CommandLabel:
         case K::TitleLabel: {
-            SkinLabel* label = makeLabel(spec.kind, window);
+            SkinLabel* label = MakeLabel(spec.kind, window);
             label->setText(spec.text.toString());
             return label;
         }
@@ -123,7 +123,7 @@ QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlS
     QHash<QString, QWidget*> controls;
     QHash<QString, QPixmap> pictures;  // one pixmap per file, shared by every control showing it
     for (auto spec = layout.rbegin(); spec != layout.rend(); ++spec) {
-        QWidget* control = makeControl(*spec, window, start);
+        QWidget* control = MakeControl(*spec, window, start);
         control->setObjectName(QString::fromLatin1(spec->name));
         control->setGeometry(spec->rect);
         if (spec->picture) {

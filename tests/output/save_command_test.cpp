@@ -20,7 +20,7 @@
 namespace {
 
 // The example playlist in this system's path form: a folder and the root folder.
-std::unique_ptr<frmMain> windowWithExamplePlaylist(PlaylistType type) {
+std::unique_ptr<frmMain> WindowWithExamplePlaylist(PlaylistType type) {
     auto window = OpenMainWindow();
     window->playlist().append({"a.mp3", "b.wma"}, {"/home/u/Music", "/"});
     SelectPlaylistType(*window, type);
@@ -29,7 +29,7 @@ std::unique_ptr<frmMain> windowWithExamplePlaylist(PlaylistType type) {
 }
 
 // Clicks "Сохранить" and answers the dialog with `name` (empty: cancel). Returns the messages.
-QStringList saveAs(frmMain& window, const QString& name) {
+QStringList SaveAs(frmMain& window, const QString& name) {
     ModalAnswer user([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog) return;
@@ -64,9 +64,9 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(NameOf(c.type));
-        auto window = windowWithExamplePlaylist(c.type);
+        auto window = WindowWithExamplePlaylist(c.type);
         const QString path = WorkPath(c.name);
-        EXPECT_EQ(saveAs(*window, path), QStringList());
+        EXPECT_EQ(SaveAs(*window, path), QStringList());
         EXPECT_EQ(ReadBytes(path), QByteArray(c.bytes)) << c.name;
         EXPECT_TRUE(window->txtSave->text().isEmpty());
         EXPECT_EQ(window->lstPL->listCount(), 2);
@@ -74,16 +74,16 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
 }
 
 TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {
-    auto window = windowWithExamplePlaylist(PlaylistType::PLS);
+    auto window = WindowWithExamplePlaylist(PlaylistType::PLS);
     const QString before = QDir(TestWorkFolder()).entryList(QDir::Files).join(',');
-    EXPECT_EQ(saveAs(*window, QString()), QStringList());
+    EXPECT_EQ(SaveAs(*window, QString()), QStringList());
     EXPECT_EQ(QDir(TestWorkFolder()).entryList(QDir::Files).join(','), before);
     EXPECT_TRUE(window->txtSave->text().isEmpty());
 
     const QString first = WorkPath("one");  // no extension typed
     const QString second = WorkPath("two.pls");
-    saveAs(*window, first);
-    saveAs(*window, second);
+    SaveAs(*window, first);
+    SaveAs(*window, second);
     EXPECT_EQ(ReadBytes(first + ".pls"), ReadBytes(second));
     EXPECT_TRUE(ReadBytes(second).startsWith("[playlist]\r\nFile1="));
 }
@@ -91,7 +91,7 @@ TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {
 TEST(SaveCommand, AnEmptyPlaylistGivesTheFixedLinesOnly) {
     auto window = OpenMainWindow();
     const QString path = WorkPath("empty.m3u");
-    saveAs(*window, path);
+    SaveAs(*window, path);
     EXPECT_EQ(ReadBytes(path), QByteArray("#EXTM3U\r\n\r\n"));
 }
 
@@ -99,11 +99,11 @@ TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
     auto window = OpenMainWindow();
     window->playlist().append({"Песня №1.mp3"}, {"/музыка"});
     const QString m3u = WorkPath("ru.m3u");
-    saveAs(*window, m3u);
+    SaveAs(*window, m3u);
     EXPECT_TRUE(ReadBytes(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));
     SelectPlaylistType(*window, PlaylistType::WPL);
     const QString wpl = WorkPath("ru.wpl");
-    saveAs(*window, wpl);
+    SaveAs(*window, wpl);
     EXPECT_TRUE(ReadBytes(wpl).contains("<media src=\"/&#1084;&#1091;&#1079;"));
 }
 
@@ -113,8 +113,8 @@ TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
 // with the writer.
 TEST(SaveCommand, FailuresAreReported) {
     const QString missing = WorkPath("no/such/folder/list.m3u");
-    auto window = windowWithExamplePlaylist(PlaylistType::M3U);
-    const QStringList messages = saveAs(*window, missing);
+    auto window = WindowWithExamplePlaylist(PlaylistType::M3U);
+    const QStringList messages = SaveAs(*window, missing);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(kSaveFailedText + "\n" + missing + "\n\n"));
     EXPECT_GT(messages[0].size(), (kSaveFailedText + "\n" + missing + "\n\n").size());
@@ -135,7 +135,7 @@ TEST(SaveCommand, AsksBeforeReplacingAnExistingFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const QString path = WriteWorkFile("old.m3u", "earlier");
-        auto window = windowWithExamplePlaylist(PlaylistType::M3U);
+        auto window = WindowWithExamplePlaylist(PlaylistType::M3U);
         QStringList questions;
         ModalAnswer user([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -171,7 +171,7 @@ TEST(SaveCommand, SaysSoWhenCharactersHadToBeReplaced) {
     // A lone surrogate: no file name can hold it, and UTF-8 has no form for it.
     window->playlist().append({QString(QChar(0xD800)) + "x.mp3", "b.mp3"}, {"/m", "/m"});
     const QString path = WorkPath("replaced.m3u");
-    EXPECT_EQ(saveAs(*window, path),
+    EXPECT_EQ(SaveAs(*window, path),
               QStringList{"Некоторые имена содержат знаки, которых нет в кодировке системы; в "
                           "файле они заменены знаком «?»."});
     const QByteArray bytes = ReadBytes(path);
@@ -182,5 +182,5 @@ TEST(SaveCommand, SaysSoWhenCharactersHadToBeReplaced) {
     // A name the encoding holds says nothing.
     window->lblDelAll_Click();
     window->playlist().append({"Ёлка 𝄞.mp3"}, {"/m"});
-    EXPECT_EQ(saveAs(*window, WorkPath("fine.m3u")), QStringList());
+    EXPECT_EQ(SaveAs(*window, WorkPath("fine.m3u")), QStringList());
 }

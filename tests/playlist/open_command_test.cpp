@@ -15,7 +15,7 @@
 namespace {
 
 // Clicks "Открыть", picks the file in the dialog and returns the messages shown.
-QStringList open(frmMain& window, const QString& path) {
+QStringList Open(frmMain& window, const QString& path) {
     ModalAnswer user([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) TypeFileNameAndAccept(dialog, path);
     });
@@ -54,7 +54,7 @@ TEST(OpenCommand, ASavedPlaylistComesBackExactly) {
 
         auto reader = OpenMainWindow();
         reader->playlist().append({"old.mp3"}, {"/old"});
-        EXPECT_EQ(open(*reader, path), QStringList()) << c.file;
+        EXPECT_EQ(Open(*reader, path), QStringList()) << c.file;
         EXPECT_EQ(reader->playlist().fileNames(), names) << c.file;
         EXPECT_EQ(reader->playlist().folders(), folders) << c.file;
         EXPECT_EQ(reader->cmbPLType->currentIndex(), static_cast<int>(c.type)) << c.file;
@@ -78,7 +78,7 @@ TEST(OpenCommand, AFileThatCantBeReadChangesNothingAndSaysWhy) {
         auto window = OpenMainWindow();
         window->playlist().append({"kept.mp3"}, {"/kept"});
         SelectPlaylistType(*window, PlaylistType::PLS);
-        const QStringList messages = open(*window, path);
+        const QStringList messages = Open(*window, path);
         ASSERT_EQ(messages.size(), 1) << path.toStdString();
         EXPECT_TRUE(
             messages[0].startsWith("Не удалось открыть список воспроизведения\n" + path + "\n\n"));
@@ -95,7 +95,7 @@ TEST(OpenCommand, TakesTheFirstEntriesUpToTheLimitAndSaysSo) {
     const QString path = WorkPath("big.m3u");
     WriteBytes(path, text);
     auto window = OpenMainWindow();
-    EXPECT_EQ(open(*window, path), QStringList{kPlaylistFullMessage});
+    EXPECT_EQ(Open(*window, path), QStringList{kPlaylistFullMessage});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().fileNames().last(),

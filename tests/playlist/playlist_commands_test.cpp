@@ -13,7 +13,7 @@
 
 namespace {
 
-void expectPlaylist(const frmMain& window, const QStringList& names, const QStringList& folders) {
+void ExpectPlaylist(const frmMain& window, const QStringList& names, const QStringList& folders) {
     EXPECT_EQ(window.playlist().fileNames(), names);
     EXPECT_EQ(window.playlist().folders(), folders);
 }
@@ -27,12 +27,12 @@ TEST(AddSelected, AddsTheSelectedFileEachTimeAndNothingWithoutSelection) {
     auto* add = window->control<SkinLabel>("lblAdd");
 
     ClickOn(add);
-    expectPlaylist(*window, {}, {});
+    ExpectPlaylist(*window, {}, {});
 
     window->File1->setListIndex(1);
     ClickOn(add);
     ClickOn(add);
-    expectPlaylist(*window, {"b.mp3", "b.mp3"}, {music, music});
+    ExpectPlaylist(*window, {"b.mp3", "b.mp3"}, {music, music});
 }
 
 TEST(AddAll, AppendsEveryListedFileInListOrderAfterTheEntries) {
@@ -44,13 +44,13 @@ TEST(AddAll, AppendsEveryListedFileInListOrderAfterTheEntries) {
 
     BrowseTo(*window, empty);
     ClickOn(addAll);
-    expectPlaylist(*window, {}, {});
+    ExpectPlaylist(*window, {}, {});
 
     BrowseTo(*window, more);
     ClickOn(addAll);
     BrowseTo(*window, music);
     ClickOn(addAll);
-    expectPlaylist(*window, {"z.wmv", "a.WMA", "B.mid", "c.avi"}, {more, music, music, music});
+    ExpectPlaylist(*window, {"z.wmv", "a.WMA", "B.mid", "c.avi"}, {more, music, music, music});
 }
 
 // Both ways of clearing empty the playlist and touch nothing else.
@@ -67,7 +67,7 @@ TEST(Clear, EmptiesBothListsAndKeepsTypeNameAndDetails) {
         const QString path = window->lblPath->value();
 
         ClickOn(window->control<SkinLabel>(command));
-        expectPlaylist(*window, {}, {});
+        ExpectPlaylist(*window, {}, {});
         EXPECT_EQ(window->lstPL->listIndex(), -1) << command;
         EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::WPL))
             << command;

@@ -15,7 +15,7 @@
 namespace {
 
 // Entries as "folder/name", read from both lists position by position.
-QStringList entries(const frmMain& window) {
+QStringList Entries(const frmMain& window) {
     EXPECT_EQ(window.lstPL->listCount(), window.playlist().count());
     QStringList joined;
     for (int i = 0; i < window.lstPL->listCount(); ++i)
@@ -25,7 +25,7 @@ QStringList entries(const frmMain& window) {
 }
 
 // A playlist of a.mp3, b.mp3, c.mp3 from folder "one" then d.mp3 from folder "two".
-std::unique_ptr<frmMain> windowWithFourEntries() {
+std::unique_ptr<frmMain> WindowWithFourEntries() {
     const QString one = MakeFolder("one", {"a.mp3", "b.mp3", "c.mp3"});
     const QString two = MakeFolder("two", {"d.mp3"});
     auto window = OpenMainWindow();
@@ -39,7 +39,7 @@ std::unique_ptr<frmMain> windowWithFourEntries() {
 
 // A drag that enters the playlist, moves to the point and drops there, as the window system
 // delivers it.
-void dropOnPlaylist(frmMain& window, QMimeData* data, QPoint point) {
+void DropOnPlaylist(frmMain& window, QMimeData* data, QPoint point) {
     QWidget* target = window.lstPL->viewport();
     const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
     QDragEnterEvent enter(point, actions, data, Qt::LeftButton, {});
@@ -51,7 +51,7 @@ void dropOnPlaylist(frmMain& window, QMimeData* data, QPoint point) {
     delete data;
 }
 
-QPoint pointOnItem(const frmMain& window, int position, bool upperHalf) {
+QPoint PointOnItem(const frmMain& window, int position, bool upperHalf) {
     const QRect item = window.lstPL->visualRect(window.lstPL->model()->index(position, 0));
     return upperHalf ? item.topLeft() + QPoint(5, 1) : item.bottomLeft() + QPoint(5, -1);
 }
@@ -76,10 +76,10 @@ TEST(RemoveEntry, RemovesTheSelectedEntryAndSelectsTheOneInItsPlace) {
     for (const auto& [way, remove] : ways) {
         for (const auto& c : cases) {
             SCOPED_TRACE(testing::Message() << way << ", selected " << c.selected);
-            auto window = windowWithFourEntries();
+            auto window = WindowWithFourEntries();
             window->lstPL->setListIndex(c.selected);
             remove(*window);
-            EXPECT_EQ(entries(*window), c.left) << way << " " << c.selected;
+            EXPECT_EQ(Entries(*window), c.left) << way << " " << c.selected;
             EXPECT_EQ(window->lstPL->listIndex(), c.selectedAfter) << way << " " << c.selected;
             if (c.selectedAfter >= 0) {
                 EXPECT_TRUE(
@@ -97,7 +97,7 @@ TEST(RemoveEntry, TheOnlyEntryLeavesAnEmptyPlaylistAndTheDetailsAsTheyWere) {
     window->lblAddAll_Click();
     window->lstPL->setListIndex(0);
     ClickOn(window->control<SkinLabel>("lblDel"));
-    EXPECT_EQ(entries(*window), QStringList());
+    EXPECT_EQ(Entries(*window), QStringList());
     EXPECT_EQ(window->lstPL->listIndex(), -1);
     EXPECT_EQ(window->lblRec->value(), "1 из 1");
 }
@@ -117,10 +117,10 @@ TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " onto " << c.onto
                                         << (c.upperHalf ? " upper half" : " lower half"));
-        auto window = windowWithFourEntries();
-        dropOnPlaylist(*window, window->lstPL->mimeDataForItem(c.from),
-                       pointOnItem(*window, c.onto, c.upperHalf));
-        EXPECT_EQ(entries(*window), c.order) << c.from << "->" << c.onto;
+        auto window = WindowWithFourEntries();
+        DropOnPlaylist(*window, window->lstPL->mimeDataForItem(c.from),
+                       PointOnItem(*window, c.onto, c.upperHalf));
+        EXPECT_EQ(Entries(*window), c.order) << c.from << "->" << c.onto;
         // What is written follows the new order, entry by entry.
         window->ComposePlaylistText(PlaylistType::M3U, PlaylistTarget::Player);
         QStringList written = window->txtSave->text().split("\r\n", Qt::SkipEmptyParts);
@@ -133,8 +133,8 @@ TEST(ReorderEntry, ADragMovesTheEntryInBothLists) {
 // An item dragged from another list, of this window or of another running copy of the program,
 // names its own list: dropping it here is no move of this list's item at that position.
 TEST(ReorderEntry, AnItemOfAnotherListOrProcessMovesNothing) {
-    auto window = windowWithFourEntries();
-    auto other = windowWithFourEntries();
+    auto window = WindowWithFourEntries();
+    auto other = WindowWithFourEntries();
     const QStringList order = {"one/a.mp3", "one/b.mp3", "one/c.mp3", "two/d.mp3"};
     // The drag data of this list's first item with one part of its owner changed.
     const auto ownItemWith = [&](int part, const QByteArray& value) {
@@ -163,12 +163,12 @@ TEST(ReorderEntry, AnItemOfAnotherListOrProcessMovesNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        dropOnPlaylist(*window, c.data(), pointOnItem(*window, 3, false));
-        EXPECT_EQ(entries(*window), order);
+        DropOnPlaylist(*window, c.data(), PointOnItem(*window, 3, false));
+        EXPECT_EQ(Entries(*window), order);
     }
     // The same item of this list is a move: the test's data differs from it only where it says.
-    dropOnPlaylist(*window, window->lstPL->mimeDataForItem(0), pointOnItem(*window, 3, false));
-    EXPECT_EQ(entries(*window), QStringList({"one/b.mp3", "one/c.mp3", "two/d.mp3", "one/a.mp3"}));
+    DropOnPlaylist(*window, window->lstPL->mimeDataForItem(0), PointOnItem(*window, 3, false));
+    EXPECT_EQ(Entries(*window), QStringList({"one/b.mp3", "one/c.mp3", "two/d.mp3", "one/a.mp3"}));
 }
 
 TEST(DropFiles, MediaFilesAndFoldersAreAddedOthersIgnored) {
@@ -179,8 +179,8 @@ TEST(DropFiles, MediaFilesAndFoldersAreAddedOthersIgnored) {
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(loose + "/x.wma"), QUrl::fromLocalFile(loose + "/y.doc"),
                    QUrl::fromLocalFile(music), QUrl("https://example.org/z.mp3")});
-    dropOnPlaylist(*window, data, {10, 10});
-    EXPECT_EQ(entries(*window), QStringList({"loose/x.wma", "music/a.wav", "music/b.MP3"}));
+    DropOnPlaylist(*window, data, {10, 10});
+    EXPECT_EQ(Entries(*window), QStringList({"loose/x.wma", "music/a.wav", "music/b.MP3"}));
     EXPECT_EQ(window->playlist().folders().at(1), music);
 }
 
@@ -192,7 +192,7 @@ TEST(DropFiles, StopAtTheLimitAndSaySo) {
     ModalAnswer user;
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(music)});
-    dropOnPlaylist(*window, data, {10, 10});
+    DropOnPlaylist(*window, data, {10, 10});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().fileNames().last(), "a.mp3");

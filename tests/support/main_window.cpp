@@ -27,7 +27,7 @@ QString MakeFolder(const QString& relativePath, const QStringList& fileNames, qi
 
 std::unique_ptr<frmMain> OpenMainWindow(const QStringList& extraDriveRoots,
                                         const QString& applicationDirectory) {
-    StartContext start = frmMain::DefaultStartContext();
+    StartContext start = frmMain::defaultStartContext();
     start.applicationDirectory =
         applicationDirectory.isEmpty() ? NativeFolderPath(WorkPath("app")) : applicationDirectory;
     for (const QString& root : extraDriveRoots) start.driveRoots.append(NativeFolderPath(root));

@@ -15,7 +15,7 @@
 
 namespace {
 
-char okPicture(const frmMain& main, const frmTools& tools) {
+char OkPicture(const frmMain& main, const frmTools& tools) {
     const qint64 key = tools.imgOK->picture().cacheKey();
     return key == main.imgButtonN->picture().cacheKey()   ? 'N'
            : key == main.imgButtonO->picture().cacheKey() ? 'O'
@@ -47,7 +47,7 @@ TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
         for (const QPoint point : {QPoint(440, 266), QPoint(394, 270), QPoint(10, 290),
                                    QPoint(440, 266)}) {  // label, margin, background, label
             QTest::mouseMove(handle, point);
-            okStates += okPicture(*window, tools);
+            okStates += OkPicture(*window, tools);
         }
         QTest::mouseClick(handle, Qt::LeftButton, {}, {440, 266});
     });
@@ -56,7 +56,7 @@ TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
     EXPECT_EQ(focusOrder, QStringList({"txtMPPath", "txtWAPath", "txtOthPlPath", "txtMPPath"}));
     EXPECT_TRUE(keptOpenByKeys);
     EXPECT_EQ(okStates, "OONO");
-    EXPECT_EQ(okPicture(*window, tools), 'O');  // lit when it shows again
+    EXPECT_EQ(OkPicture(*window, tools), 'O');  // lit when it shows again
 }
 
 TEST(SettingsWindow, EditsAreStoredAtExitWithOrWithoutOkAndSurviveASystemClose) {

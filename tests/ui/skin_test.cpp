@@ -10,24 +10,24 @@
 namespace {
 
 // The fifteen skinned images in a fixed order: grid 0..8, the four arrows, the two title buttons.
-std::vector<SkinImage*> skinned(const frmMain& w) {
+std::vector<SkinImage*> Skinned(const frmMain& w) {
     std::vector<SkinImage*> images(w.imgButtons.begin(), w.imgButtons.end());
     images.insert(images.end(),
                   {w.imgDelAll, w.imgDel, w.imgAdd, w.imgAddAll, w.imgMinimize, w.imgClose});
     return images;
 }
 
-std::pair<SkinImage*, SkinImage*> holdersOf(const frmMain& w, const SkinImage* image) {
+std::pair<SkinImage*, SkinImage*> HoldersOf(const frmMain& w, const SkinImage* image) {
     if (image == w.imgMinimize) return {w.imgMinimizeN, w.imgMinimizeO};
     if (image == w.imgClose) return {w.imgCloseN, w.imgCloseO};
     return {w.imgButtonN, w.imgButtonO};
 }
 
 // 'N' or 'O' for each image whose picture is its holder's own (the same shared pixmap).
-QString pictureStates(const frmMain& w) {
+QString PictureStates(const frmMain& w) {
     QString states;
-    for (const SkinImage* image : skinned(w)) {
-        const auto [normal, lit] = holdersOf(w, image);
+    for (const SkinImage* image : Skinned(w)) {
+        const auto [normal, lit] = HoldersOf(w, image);
         const qint64 key = image->picture().cacheKey();
         states += key == normal->picture().cacheKey() ? u'N'
                   : key == lit->picture().cacheKey()  ? u'O'
@@ -36,9 +36,9 @@ QString pictureStates(const frmMain& w) {
     return states;
 }
 
-void setAll(const frmMain& w, bool lit) {
-    for (SkinImage* image : skinned(w)) {
-        const auto [normal, litHolder] = holdersOf(w, image);
+void SetAll(const frmMain& w, bool lit) {
+    for (SkinImage* image : Skinned(w)) {
+        const auto [normal, litHolder] = HoldersOf(w, image);
         image->setPicture((lit ? litHolder : normal)->picture());
     }
 }
@@ -47,7 +47,7 @@ void setAll(const frmMain& w, bool lit) {
 
 TEST(Skin, AfterStartEveryButtonShowsItsNormalPicture) {
     auto window = OpenMainWindow();
-    EXPECT_EQ(pictureStates(*window), QString(15, u'N'));
+    EXPECT_EQ(PictureStates(*window), QString(15, u'N'));
     EXPECT_FALSE(window->imgButtonN->picture().isNull());
     EXPECT_NE(window->imgButtonN->picture().cacheKey(), window->imgButtonO->picture().cacheKey());
     EXPECT_EQ(window->imgBack->picture().cacheKey(), window->imgInfo->picture().cacheKey());
@@ -83,11 +83,11 @@ TEST(Skin, PointerMovesSetPicturesByTheRules) {
             SCOPED_TRACE(testing::Message() << move.where << (startLit ? " from lit" : ""));
             // Away first, so that the move below is a real one even where the last one ended.
             QTest::mouseMove(window.get(), QPoint(250, 400));
-            setAll(*window, startLit);
+            SetAll(*window, startLit);
             QTest::mouseMove(window.get(), move.point);
             QString expected = QString::fromLatin1(move.effect);
             expected.replace(u'-', startLit ? u'O' : u'N');
-            EXPECT_EQ(pictureStates(*window), expected)
+            EXPECT_EQ(PictureStates(*window), expected)
                 << move.where << (startLit ? " from lit" : "");
         }
     }

@@ -17,12 +17,12 @@ void PaintDisc(QPainter& painter) {
     painter.translate(16, 23.5);
     painter.rotate(-8);
     painter.scale(1, 0.46);
-    constexpr qreal radius = 15;
+    constexpr qreal kRadius = 15;
 
     // The disc's edge, seen below its face, gives it thickness.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(70, 76, 80));
-    painter.drawEllipse(QPointF(0, 2.6), radius, radius);
+    painter.drawEllipse(QPointF(0, 2.6), kRadius, kRadius);
 
     // The sheen of the tracks turns round the centre: silver, with green and white where it
     // catches the light.
@@ -40,7 +40,7 @@ void PaintDisc(QPainter& painter) {
     sheen.setColorAt(1.00, white);
     painter.setBrush(sheen);
     painter.setPen(QPen(QColor(84, 90, 96), 1.6));
-    painter.drawEllipse(QPointF(0, 0), radius, radius);
+    painter.drawEllipse(QPointF(0, 0), kRadius, kRadius);
 
     // The clear hub and the hole.
     painter.setPen(QPen(QColor(150, 156, 160), 1.2));

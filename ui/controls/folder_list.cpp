@@ -9,7 +9,7 @@
 namespace {
 
 // Ancestors first: "/", "/home", "/home/u" for "/home/u".
-QStringList foldersDownTo(const QString& path) {
+QStringList FoldersDownTo(const QString& path) {
     QStringList chain;
     for (QDir dir(path);;) {
         chain.prepend(NativeFolderPath(dir.absolutePath()));
@@ -18,7 +18,7 @@ QStringList foldersDownTo(const QString& path) {
     return chain;
 }
 
-QString displayName(const QString& folder, int depth) {
+QString DisplayName(const QString& folder, int depth) {
     const QString name = SplitEntryPath(folder).fileName;
     return QString(qsizetype{2} * depth, u' ') + (name.isEmpty() ? folder : name);
 }
@@ -37,14 +37,14 @@ bool FolderList::setPath(const QString& folder) {
     const std::optional<QStringList> subfolders = ListSubfolders(target);
     if (!subfolders) return false;
 
-    rowPaths_ = foldersDownTo(target);
+    rowPaths_ = FoldersDownTo(target);
     QStringList rows;
     for (int depth = 0; depth < rowPaths_.size(); ++depth)
-        rows.append(displayName(rowPaths_.at(depth), depth));
+        rows.append(DisplayName(rowPaths_.at(depth), depth));
     const int childDepth = static_cast<int>(rowPaths_.size());
     for (const QString& name : *subfolders) {
         rowPaths_.append(JoinEntryPath(target, name));
-        rows.append(displayName(rowPaths_.last(), childDepth));
+        rows.append(DisplayName(rowPaths_.last(), childDepth));
     }
     setItems(std::move(rows));
     path_ = target;

@@ -11,7 +11,7 @@ namespace {
 // running copy of the program is never taken for a move inside this list.
 const QString kItemFormat = QStringLiteral("application/x-lyrantel-playlist-item");
 
-QByteArray ownerTag(const QObject* list) {
+QByteArray OwnerTag(const QObject* list) {
     return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
            QByteArray::number(reinterpret_cast<quintptr>(list));
 }
@@ -27,13 +27,13 @@ PlaylistBox::PlaylistBox(QWidget* parent) : ListBox(parent) {
 
 QMimeData* PlaylistBox::mimeDataForItem(int position) const {
     auto* data = new QMimeData;
-    data->setData(kItemFormat, ownerTag(this) + ':' + QByteArray::number(position));
+    data->setData(kItemFormat, OwnerTag(this) + ':' + QByteArray::number(position));
     return data;
 }
 
 bool PlaylistBox::isOwnItem(const QMimeData* data, int* position) const {
     const QList<QByteArray> parts = data->data(kItemFormat).split(':');
-    if (parts.size() != 3 || parts[0] + ':' + parts[1] != ownerTag(this)) return false;
+    if (parts.size() != 3 || parts[0] + ':' + parts[1] != OwnerTag(this)) return false;
     bool ok = false;
     *position = parts[2].toInt(&ok);
     return ok && *position >= 0 && *position < listCount();
