@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 xvfb xauth libxml2-utils
   clang libclang-rt-14-dev clang-tidy clang-format
   dpkg-dev python3
+  util-linux
 )
 
 missing=()
