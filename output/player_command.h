@@ -5,14 +5,17 @@
 
 #include "playlist/playlist_type.h"
 
-// The temporary playlist handed to a player: one fixed file per type in the Temp folder of a base
-// folder (the application's, or the user's temporary folder when that can't be written).
+// The temporary playlist handed to a player: one fixed file name per type, in the Temp folder of
+// the application folder or in the user's private folder (see temporary_folder.h).
+QString TemporaryPlaylistFileName(PlaylistType type);
 QString TemporaryPlaylistFolder(const QString& baseFolder, QChar separator = QDir::separator());
 QString TemporaryPlaylistPath(const QString& baseFolder, PlaylistType type,
                               QChar separator = QDir::separator());
 
-// The playlist's path as it goes on a command line: in double quotes when it holds a blank or a
-// tab, which would otherwise split it into two arguments; else unchanged.
+// The playlist's path as it goes on a command line, so that the Microsoft C runtime's rules (which
+// ParseCommandLine follows on every system) give it back exactly as one argument: unchanged when
+// it holds no blank, tab, line break or double quote; else in double quotes, with its quotes and
+// the backslashes before them escaped.
 QString CommandLinePath(const QString& path);
 
 // The command lines of the three players: WinAmp's command glued to the path, Media Player's with

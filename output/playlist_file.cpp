@@ -1,11 +1,14 @@
 #include "output/playlist_file.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <optional>
 
+#include "output/in_place_write.h"
+#include "output/temporary_folder.h"
 #include "output/text_encoding.h"
+#include "playlist/regular_file.h"
 
 namespace {
 
@@ -28,8 +31,8 @@ bool WriteTextAndLineEnd(QFileDevice& file, const QByteArray& bytes) {
     return WriteAll(file, bytes.constData(), bytes.size()) && WriteAll(file, kLineEnd, 2);
 }
 
-// Each writer returns the failure reason, nothing on success. Both write unbuffered, so that
-// every failure shows at the write that met it.
+// Each writer returns the failure reason, nothing on success. They write unbuffered, so that every
+// failure shows at the write that met it.
 std::optional<QString> WriteReplacing(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
@@ -37,26 +40,43 @@ std::optional<QString> WriteReplacing(const QString& path, const QByteArray& byt
     return std::nullopt;
 }
 
-// A device or a pipe cannot be replaced by a finished file the way a regular file is: QSaveFile
-// would put a regular file in place of the device node. Such a target is written directly.
-std::optional<QString> WriteThrough(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !WriteTextAndLineEnd(file, bytes))
-        return file.errorString();
+#ifdef Q_OS_UNIX
+
+bool WriteCopy(const QString& copy, const QByteArray& bytes) {
+    QSaveFile file(copy);
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           WriteAll(file, bytes.constData(), bytes.size()) && file.commit();
+}
+
+// The earlier text goes beside the file as "<name>~", or into the user's private folder when the
+// file's folder can't be written (one of the reasons to write in place). Returns where it went.
+std::optional<QString> KeepEarlierText(const QString& path, const QByteArray& earlier) {
+    const QString beside = path + u'~';
+    if (WriteCopy(beside, earlier)) return beside;
+    const QString folder = PrivateFolderPath();
+    const QString aside = QDir(folder).filePath(QFileInfo(beside).fileName());
+    if (!PreparePrivateFolder(folder) && WriteCopy(aside, earlier)) return aside;
     return std::nullopt;
 }
 
-bool IsSpecialFile(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
+std::optional<QString> WriteKeepingIdentity(const QString& path, const QByteArray& bytes) {
+    InPlaceWriteResult written = WriteInPlace(path, bytes + kLineEnd);
+    if (!written.failure) return std::nullopt;
+    if (!written.unrestoredEarlierText) return *written.failure + kEarlierTextRestored;
+    const std::optional<QString> copy = KeepEarlierText(path, *written.unrestoredEarlierText);
+    return *written.failure + (copy ? kEarlierTextKeptIn.arg(*copy) : kEarlierTextLost);
 }
 
-// A text that could not be encoded is not written at all: the earlier file stays.
-std::optional<QString> Write(const QString& path, const EncodedText& encoded) {
-    if (encoded.failureReason) return encoded.failureReason;
-    return IsSpecialFile(path) ? WriteThrough(path, encoded.bytes)
-                               : WriteReplacing(path, encoded.bytes);
+#endif
+
+std::optional<QString> WriteTo(const QString& path, const QByteArray& bytes) {
+    // A pipe would hold the window until someone reads it, and a device is no playlist.
+    if (std::optional<QString> special = NotARegularFileReason(path)) return special;
+#ifdef Q_OS_UNIX
+    if (ChooseSaveMethod(InspectSaveTarget(path), CurrentUser()) == SaveMethod::InPlace)
+        return WriteKeepingIdentity(path, bytes);
+#endif
+    return WriteReplacing(path, bytes);
 }
 
 }  // namespace
@@ -66,7 +86,9 @@ PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text) {
     if (path.isEmpty()) return result;
     const EncodedText encoded = EncodePlaylistText(text);
     result.charactersReplaced = encoded.charactersReplaced;
-    const std::optional<QString> failure = Write(path, encoded);
+    // A text that could not be encoded is not written at all: the earlier file stays.
+    const std::optional<QString> failure =
+        encoded.failureReason ? encoded.failureReason : WriteTo(path, encoded.bytes);
     result.status =
         failure ? PlaylistFileResult::Status::Failed : PlaylistFileResult::Status::Written;
     result.failureReason = failure.value_or(QString());

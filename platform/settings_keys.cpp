@@ -35,6 +35,29 @@ QString ReadAppSetting(Setting setting) {
     return ReadSetting(kApplicationTitle, kSettingsSection, key.key, key.defaultValue);
 }
 
-void WriteAppSetting(Setting setting, const QString& value) {
-    WriteSetting(kApplicationTitle, kSettingsSection, KeyOf(setting).key, value);
+std::optional<QString> WriteAppSetting(Setting setting, const QString& value) {
+    return WriteSetting(kApplicationTitle, kSettingsSection, KeyOf(setting).key, value);
+}
+
+SettingValues ReadAppSettings() {
+    SettingValues values;
+    for (const SettingKey& key : SettingKeys())
+        values[static_cast<size_t>(key.setting)] = ReadAppSetting(key.setting);
+    return values;
+}
+
+std::optional<QString> WriteChangedAppSettings(const SettingValues& read,
+                                               const SettingValues& current) {
+    std::optional<QString> firstFailure;
+    for (const SettingKey& key : SettingKeys()) {
+        const auto index = static_cast<size_t>(key.setting);
+        if (current[index] == read[index]) continue;
+        std::optional<QString> failure = WriteAppSetting(key.setting, current[index]);
+        if (!firstFailure) firstFailure = std::move(failure);
+    }
+    return firstFailure;
+}
+
+QString SettingsNotStoredMessage(const QString& location, const QString& reason) {
+    return QStringLiteral("Не удалось сохранить настройки в файл\n%1\n\n%2").arg(location, reason);
 }

@@ -2,31 +2,90 @@
 
 #include <QSettings>
 
+#ifndef Q_OS_WIN
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include "platform/ini_value.h"
+#endif
+
 namespace {
 
 QSettings OpenStore(const QString& app) {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, app, app);
 }
 
-QString GroupKey(const QString& section, const QString& key) {
-    return section + u'/' + key;
+}  // namespace
+
+QString SettingsLocation(const QString& app) {
+    return OpenStore(app).fileName();
+}
+
+#ifdef Q_OS_WIN
+
+QString ReadSetting(const QString& app, const QString& section, const QString& key,
+                    const QString& defaultValue) {
+    const QVariant value = OpenStore(app).value(section + u'/' + key);
+    // A value of another type, put there by hand, is not one of ours.
+    if (!value.isValid() || value.typeId() != QMetaType::QString) return defaultValue;
+    return value.toString();
+}
+
+std::optional<QString> WriteSetting(const QString& app, const QString& section, const QString& key,
+                                    const QString& value) {
+    QSettings store = OpenStore(app);
+    store.setValue(section + u'/' + key, value);
+    store.sync();  // the program ends right after its last write
+    if (store.status() == QSettings::NoError) return std::nullopt;
+    return QStringLiteral("Нет доступа к разделу реестра.");
+}
+
+#else
+
+namespace {
+
+// What the file holds now; a missing file holds nothing.
+std::optional<QString> ReadFileText(const QString& path, QString* reason) {
+    QFile file(path);
+    if (!file.exists()) return QString();
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return std::nullopt;
+    }
+    return QString::fromUtf8(file.readAll());
 }
 
 }  // namespace
 
 QString ReadSetting(const QString& app, const QString& section, const QString& key,
                     const QString& defaultValue) {
-    const QSettings store = OpenStore(app);
-    const QVariant value = store.value(GroupKey(section, key));
-    // A hand-edited file can hold a list or other non-text value; treat it as nothing stored.
-    if (!value.isValid() || value.typeId() != QMetaType::QString) return defaultValue;
-    return value.toString();
+    QString unused;
+    const std::optional<QString> fileText = ReadFileText(SettingsLocation(app), &unused);
+    const std::optional<QString> text =
+        fileText ? FindIniText(*fileText, section, key) : std::nullopt;
+    return text ? IniValueFromText(*text) : defaultValue;
 }
 
-void WriteSetting(const QString& app, const QString& section, const QString& key,
-                  const QString& value) {
-    QSettings store = OpenStore(app);
-    store.setValue(GroupKey(section, key), value);
-    // Written through now: the program ends right after its last write.
-    store.sync();
+std::optional<QString> WriteSetting(const QString& app, const QString& section, const QString& key,
+                                    const QString& value) {
+    const QString path = SettingsLocation(app);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("Не удалось создать папку %1.").arg(QFileInfo(path).absolutePath());
+    // The lock QSettings takes on the same file: two copies ending together write one after the
+    // other. A lock that can't be had (an unwritable folder) shows below as the write's failure.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.tryLock(5000);
+    QString reason;
+    const std::optional<QString> fileText = ReadFileText(path, &reason);
+    if (!fileText) return reason;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    file.write(WithIniText(*fileText, section, key, IniEscapedValue(value)).toUtf8());
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
 }
+
+#endif

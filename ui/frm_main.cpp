@@ -9,6 +9,7 @@
 #include "platform/app_info.h"
 #include "platform/drive_roots.h"
 #include "platform/settings_keys.h"
+#include "platform/settings_store.h"
 #include "ui/controls/drive_list.h"
 #include "ui/controls/file_list.h"
 #include "ui/controls/folder_list.h"
@@ -19,6 +20,7 @@
 #include "ui/controls/skin_label.h"
 #include "ui/frm_about.h"
 #include "ui/frm_tools.h"
+#include "ui/message_box.h"
 
 StartContext frmMain::defaultStartContext() {
     return {AvailableDriveRoots(), NativeFolderPath(QDir::currentPath()),
@@ -123,19 +125,21 @@ void frmMain::Form_Load() {
     for (SkinImage* button : imgButtons) button->setPicture(imgButtonN->picture());
 
     frmTools_ = std::make_unique<frmTools>(imgButtonN, imgButtonO);
-    frmTools_->txtMPPath->setText(ReadAppSetting(Setting::MediaPlayerCommand));
-    frmTools_->txtWAPath->setText(ReadAppSetting(Setting::WinAmpCommand));
-    frmTools_->txtOthPlPath->setText(ReadAppSetting(Setting::OtherPlayerCommand));
-    Dir1->setPath(ReadAppSetting(Setting::Folder));
-    Drive1->setDrive(ReadAppSetting(Setting::Drive));
+    // Kept so that the unload step stores only what changed in this run.
+    settingsAtLoad_ = ReadAppSettings();
+    const auto atLoad = [this](Setting s) { return settingsAtLoad_[static_cast<size_t>(s)]; };
+    frmTools_->txtMPPath->setText(atLoad(Setting::MediaPlayerCommand));
+    frmTools_->txtWAPath->setText(atLoad(Setting::WinAmpCommand));
+    frmTools_->txtOthPlPath->setText(atLoad(Setting::OtherPlayerCommand));
+    Dir1->setPath(atLoad(Setting::Folder));
+    Drive1->setDrive(atLoad(Setting::Drive));
 }
 
 void frmMain::Form_Unload() {
-    WriteAppSetting(Setting::MediaPlayerCommand, frmTools_->txtMPPath->text());
-    WriteAppSetting(Setting::WinAmpCommand, frmTools_->txtWAPath->text());
-    WriteAppSetting(Setting::OtherPlayerCommand, frmTools_->txtOthPlPath->text());
-    WriteAppSetting(Setting::Folder, Dir1->path());
-    WriteAppSetting(Setting::Drive, Drive1->drive());
+    const SettingValues current = {frmTools_->txtMPPath->text(), frmTools_->txtWAPath->text(),
+                                   frmTools_->txtOthPlPath->text(), Dir1->path(), Drive1->drive()};
+    if (const std::optional<QString> failure = WriteChangedAppSettings(settingsAtLoad_, current))
+        ShowMessage(this, SettingsNotStoredMessage(SettingsLocation(kApplicationTitle), *failure));
     // The program ends with its main window: the hidden windows go with it.
     frmTools_->hide();
     if (frmAbout_) frmAbout_->hide();

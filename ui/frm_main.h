@@ -5,6 +5,7 @@
 #include <array>
 
 #include "output/playlist_file.h"
+#include "platform/settings_keys.h"
 #include "playlist/playlist_model.h"
 #include "playlist/playlist_type.h"
 #include "ui/save_dialog.h"
@@ -124,6 +125,7 @@ private:
     std::unique_ptr<frmTools> frmTools_;
     std::unique_ptr<frmAbout> frmAbout_;
     QString applicationDirectory_;
+    SettingValues settingsAtLoad_;
     bool unloaded_ = false;
 
 public:

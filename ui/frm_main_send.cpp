@@ -1,12 +1,10 @@
 // Handing the playlist to a player: its text in the player form goes to the type's temporary
 // playlist, then the player's command is started with that file and not waited for.
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
-#include <QStandardPaths>
 
 #include "output/player_command.h"
-#include "platform/app_info.h"
+#include "output/temporary_folder.h"
 #include "platform/process_start.h"
 #include "ui/controls/output_buffer.h"
 #include "ui/frm_main.h"
@@ -59,21 +57,11 @@ void frmMain::sendToPlayer(PlaylistType type, const QString& command,
 }
 
 bool frmMain::writeTemporaryPlaylist(PlaylistType type, QString* writtenPath) {
-    // The application's own Temp folder first; a program installed where it may not write uses a
-    // folder of its own in the user's temporary location.
-    const QString bases[] = {applicationDirectory_,
-                             QDir::toNativeSeparators(QDir(QStandardPaths::writableLocation(
-                                                               QStandardPaths::TempLocation))
-                                                          .filePath(kApplicationTitle))};
-    PlaylistFileResult result;
-    for (const QString& base : bases) {
-        *writtenPath = TemporaryPlaylistPath(base, type);
-        QDir().mkpath(TemporaryPlaylistFolder(base));
-        result = WritePlaylistFile(*writtenPath, txtSave->text());
-        if (result.status == PlaylistFileResult::Status::Written) break;
-    }
+    const TemporaryPlaylistResult result =
+        WriteTemporaryPlaylist(applicationDirectory_, type, txtSave->text());
     txtSave->clear();
-    if (result.status == PlaylistFileResult::Status::Written) return true;
-    ShowMessage(this, TemporaryPlaylistFailedMessage(*writtenPath, result.failureReason));
+    *writtenPath = result.path;
+    if (!result.failure) return true;
+    ShowMessage(this, TemporaryPlaylistFailedMessage(result.path, *result.failure));
     return false;
 }

@@ -4,6 +4,7 @@
 #include "playlist/playlist_type.h"
 #include "playlist/readers/playlist_readers.h"
 #include "playlist/readers/reader_common.h"
+#include "playlist/regular_file.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ ReadResult ReadPlaylistFile(const QString& path) {
     if (!read)
         return ReadFailure(QStringLiteral(
             "Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."));
+    if (const std::optional<QString> special = NotARegularFileReason(path))
+        return ReadFailure(*special);
     if (info.size() > kMaxPlaylistFileBytes) return ReadFailure(TooLargeReason());
 
     QFile file(path);

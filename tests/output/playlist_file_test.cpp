@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "output/in_place_write.h"
 #include "output/playlist_text.h"
 #include "output/text_encoding.h"
 #include "tests/support/isolation.h"
@@ -142,15 +144,87 @@ TEST(PlaylistFile, FailuresReportTheSystemsReason) {
         QStringList{QStringLiteral("folder.m3u")});
 }
 
-TEST(PlaylistFile, FullDeviceIsReportedAndStaysADevice) {
-    const QString full = QStringLiteral("/dev/full");
-    if (!QFileInfo(full).exists() || QFileInfo(full).isFile()) GTEST_SKIP() << "no /dev/full";
-    const PlaylistFileResult result = WritePlaylistFile(full, u"#EXTM3U\r\n");
-    EXPECT_EQ(result.status, Status::Failed);
-    EXPECT_TRUE(result.failureReason.contains(QStringLiteral("No space left on device")))
-        << result.failureReason.toStdString();
-    // Replacing the target with a finished file would have put a regular file in its place.
-    EXPECT_FALSE(QFileInfo(full).isFile());
+// Opening a pipe would wait for a reader and freeze the window; a device is no playlist.
+TEST(PlaylistFile, AnythingButARegularFileIsRefusedBeforeItIsOpened) {
+    const QString fifo = WorkPath(QStringLiteral("pipe.m3u"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString linkToFifo = WorkPath(QStringLiteral("link-to-pipe.m3u"));
+    ASSERT_TRUE(QFile::link(fifo, linkToFifo));
+    QDir(TestWorkFolder()).mkdir(QStringLiteral("folder.m3u"));
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {fifo, QStringLiteral("Это именованный канал (FIFO), а не обычный файл.")},
+        {linkToFifo, QStringLiteral("Это именованный канал (FIFO), а не обычный файл.")},
+        // Would have failed with "No space left on device": it is refused before that.
+        {QStringLiteral("/dev/full"), QStringLiteral("Это устройство, а не обычный файл.")},
+        {QStringLiteral("/dev/null"), QStringLiteral("Это устройство, а не обычный файл.")},
+        {WorkPath(QStringLiteral("folder.m3u")), QStringLiteral("Это папка, а не обычный файл.")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const PlaylistFileResult result = WritePlaylistFile(c.path, u"#EXTM3U\r\n");
+        EXPECT_EQ(result.status, Status::Failed);
+        EXPECT_EQ(result.failureReason, c.reason);
+        EXPECT_FALSE(QFileInfo(c.path).isFile());  // not replaced by a regular file
+    }
+}
+
+// Replacing the file with a new one would change what the file is; such a file is written in
+// place and stays the same file.
+TEST(PlaylistFile, AFileThatWouldLoseItsIdentityIsWrittenInPlace) {
+    const QString path = WriteWorkFile(QStringLiteral("list.m3u"), QByteArray(5000, 'x'));
+    const QString link = WorkPath(QStringLiteral("link.m3u"));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+    EXPECT_EQ(WritePlaylistFile(path, u"shared").status, Status::Written);
+    EXPECT_EQ(ReadBytes(link), "shared\r\n");  // the link still shares the file
+
+    if (geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
+    const QString theirs = WriteWorkFile(QStringLiteral("theirs.m3u"), "earlier, longer text");
+    ASSERT_EQ(chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+    EXPECT_EQ(WritePlaylistFile(theirs, u"new").status, Status::Written);
+    struct stat after {};
+    ASSERT_EQ(stat(QFile::encodeName(theirs).constData(), &after), 0);
+    EXPECT_EQ(after.st_uid, 65534u);  // the owner stays the owner
+    EXPECT_EQ(ReadBytes(theirs), "new\r\n");
+}
+
+TEST(InPlaceWrite, ChosenOnlyWhereReplacingWouldChangeTheFile) {
+    const struct {
+        const char* what;
+        SaveTarget target;
+        SaveMethod method;
+    } cases[] = {
+        {"a new file", {false, true, 1, 1000}, SaveMethod::Replace},
+        {"an ordinary file of the user", {true, true, 1, 1000}, SaveMethod::Replace},
+        {"an unwritable folder", {true, false, 1, 1000}, SaveMethod::InPlace},
+        {"a hard link", {true, true, 2, 1000}, SaveMethod::InPlace},
+        {"another owner", {true, true, 1, 0}, SaveMethod::InPlace},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ChooseSaveMethod(c.target, 1000), c.method);
+    }
+}
+
+// As another user: a writable playlist in a folder that user can't write.
+TEST(PlaylistFile, AWritableFileInAnUnwritableFolderIsSaved) {
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (geteuid() != 0 || setpriv.isEmpty()) GTEST_SKIP() << "needs root and setpriv";
+    // The user "nobody" must reach the folder through the test's own private ones.
+    for (QString folder = TestWorkFolder(); folder != QDir::tempPath();
+         folder = QFileInfo(folder).absolutePath())
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ExeOther);
+    const QString path = WriteWorkFile(QStringLiteral("list.m3u"), "earlier");
+    ASSERT_EQ(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    QProcess child;
+    child.start(setpriv, {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                          QStringLiteral("--clear-groups"), QStringLiteral(WRITE_PLAYLIST_PROBE),
+                          path, QStringLiteral("1")});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    EXPECT_EQ(child.readAllStandardOutput(), "written\n") << child.readAllStandardError().data();
+    EXPECT_TRUE(ReadBytes(path).endsWith("/music/track.mp3\r\n\r\n"));
 }
 
 // The superuser writes into read-only folders, so as root the save runs in a child process as the
@@ -186,7 +260,12 @@ TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
         "\"$2\" \"$1/list.m3u\" 100000\n"
         "echo \"second=$?\"\n"
         "ls -A \"$1\"\n"
-        "wc -c < \"$1/list.m3u\"\n";
+        "wc -c < \"$1/list.m3u\"\n"
+        // A hard link makes the next save go in place: the earlier text is written back.
+        "ln \"$1/list.m3u\" \"$1/link.m3u\"\n"
+        "\"$2\" \"$1/list.m3u\" 100000\n"
+        "echo \"in-place=$?\"\n"
+        "wc -c < \"$1/link.m3u\"\n";
     QStringList arguments = {QStringLiteral("--mount")};
     if (geteuid() != 0) arguments.prepend(QStringLiteral("--map-root-user"));
     arguments << QStringLiteral("sh") << QStringLiteral("-c") << QString::fromLatin1(script)
@@ -200,7 +279,9 @@ TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
 
     // The earlier file: ten entries of 33 bytes after the 9-byte header, and the last line end.
     EXPECT_EQ(output.toStdString(),
-              "written\nfailed: No space left on device\nsecond=1\nlist.m3u\n341\n");
+              "written\nfailed: No space left on device\nsecond=1\nlist.m3u\n341\n"
+              "failed: No space left on device\nПрежний текст файла восстановлен.\n"
+              "in-place=1\n341\n");
 }
 
 // The whole text is written but the finished file can't take the earlier one's place: the target

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "output/player_command.h"
+#include "platform/command_line.h"
 #include "tests/support/fake_player.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
@@ -194,27 +195,69 @@ TEST_F(SendCommand, ACommandThatStartsNothingIsReported) {
     EXPECT_EQ(click("lblOther").size(), 1);
 }
 
-TEST_F(SendCommand, AnUnwritableApplicationFolderUsesTheUsersTemporaryFolder) {
-    const QString tmp = MakeFolder("tmp");
-    qputenv("TMPDIR", tmp.toUtf8());
+TEST_F(SendCommand, AnUnwritableApplicationFolderUsesTheUsersPrivateFolder) {
+    const QString runtime = MakeFolder("runtime");
+    const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     QFile blocker(appDir_ + "/Temp");  // a file where the Temp folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     EXPECT_EQ(click("lblWA"), QStringList());
     const auto records = WaitForFakePlayerStarts(log_, 1);
     ASSERT_EQ(records.size(), 1);
-    EXPECT_EQ(records[0].arguments, QStringList{tmp + "/Lyrantel/Temp/m3upl.m3u"});
+    EXPECT_EQ(records[0].arguments, QStringList{runtime + "/lyrantel/m3upl.m3u"});
 
-    // Nowhere to write: said, and no player is started.
-    QFile tmpBlocker(tmp + "/Lyrantel");
-    QDir(tmp + "/Lyrantel").removeRecursively();
-    ASSERT_TRUE(tmpBlocker.open(QIODevice::WriteOnly));
+    // A folder that fails the check: said, and no player is started.
+    QDir(runtime + "/lyrantel").removeRecursively();
+    ASSERT_TRUE(QFile::link(MakeFolder("elsewhere"), runtime + "/lyrantel"));
     const QStringList messages = click("lblWA");
-    qunsetenv("TMPDIR");
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith("Не удалось записать временный список воспроизведения\n" +
-                                       tmp + "/Lyrantel/Temp/m3upl.m3u\n\n"));
+    qputenv("XDG_RUNTIME_DIR", previous);
+    EXPECT_EQ(messages,
+              QStringList{"Не удалось записать временный список воспроизведения\n" + runtime +
+                          "/lyrantel\n\nЭто символьная ссылка, а не папка: она могла "
+                          "быть подложена."});
     QTest::qWait(200);
     EXPECT_EQ(ReadFakePlayerLog(log_).size(), 1);
+    EXPECT_TRUE(QDir(MakeFolder("elsewhere")).isEmpty());
+}
+
+// A path the shell or the command-line rules would take apart reaches the player exactly.
+TEST(PlayerCommandLine, ThePlayerGetsThePathExactly) {
+    const QString paths[] = {
+        R"(/opt/my"app/Temp/m3upl.m3u)",
+        R"(/a b/"quoted"/x.m3u)",
+        R"(C:\Lists\)",
+        R"(C:\My Lists\)",
+        R"(/a\"b/c\\"d)",
+        "/tab\there/x.pls",
+        "/$HOME;rm -rf ~/`x`/x.m3u",
+        "/line\nbreak/x.m3u",
+        "/plain/x.m3u",
+    };
+    using Builder = QString (*)(const QString&, const QString&);
+    for (const Builder build :
+         {&WinAmpCommandLine, &MediaPlayerCommandLine, &OtherPlayerCommandLine}) {
+        for (const QString& path : paths) {
+            SCOPED_TRACE(path.toStdString());
+            const auto parsed = ParseCommandLine(build("\"/usr/bin/player\"", path));
+            ASSERT_TRUE(parsed.has_value());
+            EXPECT_EQ(parsed->program, "/usr/bin/player");
+            ASSERT_FALSE(parsed->arguments.isEmpty());
+            EXPECT_EQ(parsed->arguments.last(), path);
+        }
+    }
+}
+
+TEST_F(SendCommand, AQuoteInTheProgramsFolderReachesThePlayer) {
+    const QString hostile = MakeFolder(R"(my"app \ $x;)");
+    window_ = OpenMainWindow({}, hostile);
+    BrowseTo(*window_, MakeFolder("music", {"a.mp3"}));
+    window_->lblAddAll_Click();
+    window_->tools().txtOthPlPath->setText('"' + FakePlayerPath() + '"');
+    EXPECT_EQ(click("lblOther"), QStringList());
+    const auto records = WaitForFakePlayerStarts(log_, 1);
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].arguments, QStringList{hostile + "/Temp/m3upl.m3u"});
+    ASSERT_TRUE(records[0].playlist.has_value());
 }
 
 }  // namespace

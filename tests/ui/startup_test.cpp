@@ -9,6 +9,7 @@
 #include "platform/settings_keys.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
 #include "ui/controls/drive_list.h"
 #include "ui/controls/file_list.h"
 #include "ui/controls/folder_list.h"
@@ -162,6 +163,40 @@ TEST(Unload, TheNextStartRestoresWhatTheLastOneStored) {
     EXPECT_EQ(window->Dir1->path(), music);
     EXPECT_EQ(window->File1->items(), QStringList{"song.mid"});
     EXPECT_EQ(window->tools().txtWAPath->text(), "winamp");
+}
+
+// Two copies running at once: each stores only what it changed, so neither undoes the other.
+TEST(Unload, TwoCopiesKeepEachOthersChanges) {
+    WriteAppSetting(Setting::MediaPlayerCommand, "mpv");
+    auto a = OpenMainWindow();
+    auto b = OpenMainWindow();
+    a->tools().txtOthPlPath->setText("vlc");
+    a->close();
+    b->tools().txtWAPath->setText("winamp");
+    b->close();
+    EXPECT_EQ(ReadAppSetting(Setting::OtherPlayerCommand), "vlc");
+    EXPECT_EQ(ReadAppSetting(Setting::WinAmpCommand), "winamp");
+    EXPECT_EQ(ReadAppSetting(Setting::MediaPlayerCommand), "mpv");
+}
+
+TEST(Unload, SettingsThatCantBeStoredAreSaidBeforeTheEnd) {
+    // A folder where the file should be stops even the superuser.
+    const QString file = TestSettingsFolder() + "/Lyrantel/Lyrantel.conf";
+    QDir().mkpath(file);
+    auto window = OpenMainWindow();
+    window->tools().txtWAPath->setText("winamp");
+    ModalAnswer user;
+    window->close();
+    ASSERT_EQ(user.messages().size(), 1);
+    EXPECT_TRUE(
+        user.messages()[0].startsWith("Не удалось сохранить настройки в файл\n" + file + "\n\n"))
+        << user.messages()[0].toStdString();
+    EXPECT_EQ(user.captions(), QStringList{"Lyrantel"});
+
+    // Nothing changed: nothing to store, nothing to say.
+    ModalAnswer quiet;
+    OpenMainWindow()->close();
+    EXPECT_TRUE(quiet.messages().isEmpty());
 }
 
 TEST(WindowCommands, MinimiseChangesNothingElse) {

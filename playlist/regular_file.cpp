@@ -1,0 +1,34 @@
+#include "playlist/regular_file.h"
+
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+QString Reason(const QString& what) {
+    return QStringLiteral("Это %1, а не обычный файл.").arg(what);
+}
+
+}  // namespace
+
+std::optional<QString> NotARegularFileReason(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat target {};
+    // stat follows a symbolic link: what counts is what it points to.
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0) return std::nullopt;
+    if (S_ISREG(target.st_mode)) return std::nullopt;
+    if (S_ISFIFO(target.st_mode)) return Reason(QStringLiteral("именованный канал (FIFO)"));
+    if (S_ISCHR(target.st_mode) || S_ISBLK(target.st_mode))
+        return Reason(QStringLiteral("устройство"));
+    if (S_ISSOCK(target.st_mode)) return Reason(QStringLiteral("сокет"));
+    if (S_ISDIR(target.st_mode)) return Reason(QStringLiteral("папка"));
+    return Reason(QStringLiteral("особый файл"));
+#else
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return std::nullopt;
+    return Reason(info.isDir() ? QStringLiteral("папка") : QStringLiteral("особый файл"));
+#endif
+}

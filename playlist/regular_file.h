@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Why the path can't be read or written as a playlist file although something is there: a named
+// pipe, a device, a socket or a folder, found before anything opens it (opening a pipe would
+// wait until another program opens its other end, and the window would freeze meanwhile). A
+// regular file, a symbolic link to one, or nothing at the path gives nullopt.
+std::optional<QString> NotARegularFileReason(const QString& path);
