@@ -53,7 +53,9 @@ void ExpectReadOnlyFolderKeepsTheEarlierFileAsNobody() {
     WriteBytes(path, "earlier");
     ASSERT_EQ(chown(QFile::encodeName(path).constData(), uid, gid), 0);
     ASSERT_EQ(chown(QFile::encodeName(folder).constData(), uid, gid), 0);
-    // The owner may read and enter the folder, not write to it; the file itself stays writable.
+    // The owner may read and enter the folder and read the file, not write to either (a writable
+    // file in such a folder is saved in place).
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
     ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
     QProcess child;
@@ -238,6 +240,7 @@ TEST(PlaylistFile, ReadOnlyFolderKeepsTheEarlierFile) {
     QDir().mkdir(folder);
     const QString path = folder + QStringLiteral("/list.m3u");
     WriteBytes(path, "earlier");
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const PlaylistFileResult result = WritePlaylistFile(path, u"#EXTM3U\r\n");
     QFile::setPermissions(folder,

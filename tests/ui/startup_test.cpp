@@ -126,9 +126,11 @@ TEST(Unload, EveryWayOfClosingStoresAllFiveValues) {
     }
 }
 
-// What the next run reads: the five values under their key names in the settings file.
+// What the next run reads: the five values under their key names in the settings file. Only
+// values changed in the run are written, so every one is changed from what was stored.
 TEST(Unload, WritesEachValueUnderItsKeyInTheSettingsFile) {
     const QString music = MakeFolder("music");
+    WriteAppSetting(Setting::Drive, "/no/such/drive");
     auto window = OpenMainWindow();
     window->tools().txtMPPath->setText("media player");
     window->tools().txtWAPath->setText("winamp");
