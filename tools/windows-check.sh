@@ -9,12 +9,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 qt_headers=$(qmake6 -query QT_INSTALL_HEADERS)
 qt_data=$(qmake6 -query QT_INSTALL_ARCHDATA)
+version=$(sed -n 's/^project(Lyrantel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# GoogleTest's headers alone, without the rest of the Linux include folder.
+gtest_dir=$(mktemp -d)
+trap 'rm -rf "$gtest_dir"' EXIT
+ln -s /usr/include/gtest "$gtest_dir/gtest"
 
 flags=(
   -fsyntax-only -std=c++20 -Wall -Wextra -Wpedantic -Werror
   -DUNICODE -D_UNICODE -DWIN32 -DWIN64 -D_WIN64 -DMINGW_HAS_SECURE_API=1
+  "-DLYRANTEL_VERSION=\"$version\""
   -isystem "$qt_headers" -isystem "$qt_headers/QtCore" -isystem "$qt_headers/QtGui"
-  -isystem "$qt_headers/QtWidgets" -isystem "$qt_data/mkspecs/win32-g++"
+  -isystem "$qt_headers/QtWidgets" -isystem "$qt_headers/QtNetwork" -isystem "$qt_headers/QtTest"
+  -isystem "$gtest_dir" -isystem "$qt_data/mkspecs/win32-g++"
   -I .
 )
 
@@ -24,6 +31,6 @@ printf '%s\0' "${sources[@]}" |
 echo "${#sources[@]} files with a Windows branch compile under MinGW-w64"
 
 resource_dir=$(mktemp -d)
-trap 'rm -rf "$resource_dir"' EXIT
+trap 'rm -rf "$resource_dir" "$gtest_dir"' EXIT
 x86_64-w64-mingw32-windres app/lyrantel.rc -O coff -o "$resource_dir/lyrantel.res"
 echo "app/lyrantel.rc builds with windres"
