@@ -53,11 +53,11 @@ int main(int argc, char** argv) {
         window.move(screen->availableGeometry().center() - window.rect().center());
     QObject::connect(&instance, &SingleInstance::pathsReceived, &window,
                      [&window](const QStringList& paths) {
-                         window.OpenArguments(paths);
+                         window.openArguments(paths);
                          window.raise();
                          window.activateWindow();
                      });
     window.show();
-    window.OpenArguments(request.paths);
+    window.openArguments(request.paths);
     return QApplication::exec();
 }

@@ -30,7 +30,7 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::DefaultServerName() {
+QString SingleInstance::defaultServerName() {
 #ifdef Q_OS_WIN
     // Local servers on Windows are named pipes, which are per session.
     return kProgramName + u'-' + qEnvironmentVariable("USERNAME");

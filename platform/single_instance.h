@@ -12,10 +12,10 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     // The meeting point of this user's copies (a socket in the user's private runtime folder).
-    explicit SingleInstance(QString serverName = DefaultServerName(), QObject* parent = nullptr);
+    explicit SingleInstance(QString serverName = defaultServerName(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    static QString DefaultServerName();
+    static QString defaultServerName();
 
     // Hands the paths to a running copy; false when none answers. With no paths it only asks
     // whether a copy runs.

@@ -89,7 +89,7 @@ public:
     void OpenPlaylistFile(const QString& path);
     // Paths handed to the program: playlists opened, media files added, a folder shown; what is
     // none of these is named in one message.
-    void OpenArguments(const QStringList& paths);
+    void openArguments(const QStringList& paths);
     void lblWA_Click();
     void lblMP_Click();
     void lblOther_Click();

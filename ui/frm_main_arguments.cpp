@@ -22,7 +22,7 @@ QString NotOpenedMessage(const QStringList& paths) {
 
 }  // namespace
 
-void frmMain::OpenArguments(const QStringList& paths) {
+void frmMain::openArguments(const QStringList& paths) {
     const FilePatternSet media(kMediaFilePatterns);
     QStringList fileNames, folders, notOpened;
     // Media files in a row are added together, so the limit's message comes once.

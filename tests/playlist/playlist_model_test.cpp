@@ -12,7 +12,7 @@
 namespace {
 
 // What each view shows, read from the views themselves.
-QStringList shown(const ListBox& list) {
+QStringList Shown(const ListBox& list) {
     QStringList items;
     for (int i = 0; i < list.listCount(); ++i) items.append(list.item(i));
     return items;
@@ -30,8 +30,8 @@ TEST(PlaylistModel, EveryEditKeepsTheModelSoundAndBothListsInStep) {
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     const auto expectInStep = [&](const QStringList& names, const QStringList& folders) {
-        EXPECT_EQ(shown(*window->lstPL), names);
-        EXPECT_EQ(shown(*window->lstP), folders);
+        EXPECT_EQ(Shown(*window->lstPL), names);
+        EXPECT_EQ(Shown(*window->lstP), folders);
     };
 
     BrowseTo(*window, one);

@@ -19,7 +19,7 @@ TEST(OpenArguments, TakesPlaylistsMediaAndAFolderInOrderAndNamesTheRest) {
     auto window = OpenMainWindow();
     window->playlist().append({"old.mp3"}, {"/old"});
     ModalAnswer user;
-    window->OpenArguments({music + "/b.wav", list, music + "/a.mp3", other + "/c.mp3",
+    window->openArguments({music + "/b.wav", list, music + "/a.mp3", other + "/c.mp3",
                            music + "/notes.txt", WorkPath("missing.mp3"), other});
     EXPECT_EQ(user.messages(), QStringList{"Не удалось открыть:\n" + music + "/notes.txt\n" +
                                            WorkPath("missing.mp3") +
@@ -39,7 +39,7 @@ TEST(OpenArguments, StopsAtTheLimitWithOneMessage) {
     window->playlist().append(QStringList(kMaxPlaylistEntries - 1, "x.mp3"),
                               QStringList(kMaxPlaylistEntries - 1, "/x"));
     ModalAnswer user;
-    window->OpenArguments({music + "/a.mp3", music + "/b.mp3", music + "/c.mp3"});
+    window->openArguments({music + "/a.mp3", music + "/b.mp3", music + "/c.mp3"});
     EXPECT_EQ(user.messages(), QStringList{kPlaylistFullMessage});
     EXPECT_EQ(window->playlist().count(), 32767);
     EXPECT_EQ(window->playlist().fileNames().last(), "a.mp3");
