@@ -142,8 +142,7 @@ const QString kAwkwardValues[] = {
     "  blanks around  ",
     "Путь к проигрывателю; ё",
     "key=value",
-    "tab\there\nline\x01"
-    "a\x7f",
+    "tab\there\nline\001a\177",  // octal: a hex escape would swallow the "a"
     "#not a comment",
     "",
 };
