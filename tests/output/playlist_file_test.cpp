@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "output/in_place_write.h"
 #include "output/playlist_text.h"
@@ -250,11 +251,30 @@ TEST(PlaylistFile, ReadOnlyFolderKeepsTheEarlierFile) {
     EXPECT_EQ(ReadBytes(path), "earlier");
 }
 
+// Runs the shell script in a mount namespace of its own (as root there), with the folder as $1
+// and the write probe as $2; its standard output comes back. The reason to skip when this machine
+// gives no such namespace (the script says "cannot-mount" when its mount is refused).
+std::optional<QString> RunInMountNamespace(const char* script, const QString& folder,
+                                           QByteArray* output) {
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (unshare.isEmpty()) return QStringLiteral("no unshare");
+    QStringList arguments = {QStringLiteral("--mount")};
+    if (geteuid() != 0) arguments.prepend(QStringLiteral("--map-root-user"));
+    arguments << QStringLiteral("sh") << QStringLiteral("-c") << QString::fromLatin1(script)
+              << QStringLiteral("sh") << folder << QStringLiteral(WRITE_PLAYLIST_PROBE);
+    QProcess child;
+    child.start(unshare, arguments);
+    if (!child.waitForFinished(30000)) return QStringLiteral("the namespace's script hung");
+    *output = child.readAllStandardOutput();
+    if (child.exitCode() != 0 || output->startsWith("cannot-mount"))
+        return QStringLiteral("no mount namespace here: ") +
+               QString::fromLocal8Bit(child.readAllStandardError());
+    return std::nullopt;
+}
+
 TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
     // A small file system of the child's own, in a mount namespace that vanishes with it: the
     // first save fits, the second runs out of space half-way.
-    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
-    if (unshare.isEmpty()) GTEST_SKIP() << "no unshare";
     const QString folder = WorkPath(QStringLiteral("small"));
     QDir().mkdir(folder);
     const char script[] =
@@ -269,16 +289,9 @@ TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
         "\"$2\" \"$1/list.m3u\" 100000\n"
         "echo \"in-place=$?\"\n"
         "wc -c < \"$1/link.m3u\"\n";
-    QStringList arguments = {QStringLiteral("--mount")};
-    if (geteuid() != 0) arguments.prepend(QStringLiteral("--map-root-user"));
-    arguments << QStringLiteral("sh") << QStringLiteral("-c") << QString::fromLatin1(script)
-              << QStringLiteral("sh") << folder << QStringLiteral(WRITE_PLAYLIST_PROBE);
-    QProcess child;
-    child.start(unshare, arguments);
-    ASSERT_TRUE(child.waitForFinished(30000));
-    const QByteArray output = child.readAllStandardOutput();
-    if (child.exitCode() != 0 || output.startsWith("cannot-mount"))
-        GTEST_SKIP() << "no mount namespace here: " << child.readAllStandardError().toStdString();
+    QByteArray output;
+    if (const std::optional<QString> skip = RunInMountNamespace(script, folder, &output))
+        GTEST_SKIP() << skip->toStdString();
 
     // The earlier file: ten entries of 33 bytes after the 9-byte header, and the last line end.
     EXPECT_EQ(output.toStdString(),
@@ -291,8 +304,6 @@ TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
 // is a mount point (a file bound onto itself) in a mount namespace of the child's own, and
 // renaming over a mount point is refused even to the superuser.
 TEST(PlaylistFile, ARefusedReplacementKeepsTheEarlierFile) {
-    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
-    if (unshare.isEmpty()) GTEST_SKIP() << "no unshare";
     const QString folder = WorkPath(QStringLiteral("bound"));
     QDir().mkdir(folder);
     WriteBytes(folder + QStringLiteral("/list.m3u"), "earlier");
@@ -302,16 +313,9 @@ TEST(PlaylistFile, ARefusedReplacementKeepsTheEarlierFile) {
         "echo \"status=$?\"\n"
         "ls -A \"$1\"\n"
         "cat \"$1/list.m3u\"\n";
-    QStringList arguments = {QStringLiteral("--mount")};
-    if (geteuid() != 0) arguments.prepend(QStringLiteral("--map-root-user"));
-    arguments << QStringLiteral("sh") << QStringLiteral("-c") << QString::fromLatin1(script)
-              << QStringLiteral("sh") << folder << QStringLiteral(WRITE_PLAYLIST_PROBE);
-    QProcess child;
-    child.start(unshare, arguments);
-    ASSERT_TRUE(child.waitForFinished(30000));
-    const QByteArray output = child.readAllStandardOutput();
-    if (child.exitCode() != 0 || output.startsWith("cannot-mount"))
-        GTEST_SKIP() << "no mount namespace here: " << child.readAllStandardError().toStdString();
+    QByteArray output;
+    if (const std::optional<QString> skip = RunInMountNamespace(script, folder, &output))
+        GTEST_SKIP() << skip->toStdString();
 
     // A Failed result with the system's reason, no file left behind, the earlier text in place.
     EXPECT_TRUE(output.startsWith("failed: ")) << output.toStdString();
