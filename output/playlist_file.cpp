@@ -17,45 +17,38 @@ constexpr char kLineEnd[] = "\r\n";
 // A disk that fills up half-way first gives a short write, which QSaveFile does not remember as a
 // failure (committing would put the cut-off text in place of the earlier file) and which carries
 // no reason; writing the rest then fails with the system's reason.
-bool WriteAll(QFileDevice& file, const char* data, qint64 size) {
-    while (size > 0) {
-        const qint64 written = file.write(data, size);
+bool WriteAll(QFileDevice& file, QByteArrayView bytes) {
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
         if (written <= 0) return false;
-        data += written;
-        size -= written;
+        bytes = bytes.sliced(written);
     }
     return true;
 }
 
-bool WriteTextAndLineEnd(QFileDevice& file, const QByteArray& bytes) {
-    return WriteAll(file, bytes.constData(), bytes.size()) && WriteAll(file, kLineEnd, 2);
-}
-
-// Each writer returns the failure reason, nothing on success. They write unbuffered, so that every
-// failure shows at the write that met it.
-std::optional<QString> WriteReplacing(const QString& path, const QByteArray& bytes) {
+// The parts go one after another into a new file, which takes the path's place only once all are
+// written. Returns the failure reason, nothing on success. Unbuffered, so that every failure shows
+// at the write that met it.
+std::optional<QString> WriteReplacing(const QString& path,
+                                      std::initializer_list<QByteArrayView> parts) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    if (!WriteTextAndLineEnd(file, bytes) || !file.commit()) return file.errorString();
+    for (const QByteArrayView part : parts)
+        if (!WriteAll(file, part)) return file.errorString();
+    if (!file.commit()) return file.errorString();
     return std::nullopt;
 }
 
 #ifdef Q_OS_UNIX
 
-bool WriteCopy(const QString& copy, const QByteArray& bytes) {
-    QSaveFile file(copy);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           WriteAll(file, bytes.constData(), bytes.size()) && file.commit();
-}
-
 // The earlier text goes beside the file as "<name>~", or into the user's private folder when the
 // file's folder can't be written (one of the reasons to write in place). Returns where it went.
 std::optional<QString> KeepEarlierText(const QString& path, const QByteArray& earlier) {
     const QString beside = path + u'~';
-    if (WriteCopy(beside, earlier)) return beside;
+    if (!WriteReplacing(beside, {earlier})) return beside;
     const QString folder = PrivateFolderPath();
     const QString aside = QDir(folder).filePath(QFileInfo(beside).fileName());
-    if (!PreparePrivateFolder(folder) && WriteCopy(aside, earlier)) return aside;
+    if (!PreparePrivateFolder(folder) && !WriteReplacing(aside, {earlier})) return aside;
     return std::nullopt;
 }
 
@@ -76,7 +69,7 @@ std::optional<QString> WriteTo(const QString& path, const QByteArray& bytes) {
     if (ChooseSaveMethod(InspectSaveTarget(path), CurrentUser()) == SaveMethod::InPlace)
         return WriteKeepingIdentity(path, bytes);
 #endif
-    return WriteReplacing(path, bytes);
+    return WriteReplacing(path, {bytes, kLineEnd});
 }
 
 }  // namespace

@@ -39,18 +39,30 @@ std::optional<QString> RefuseLink(const QString& path) {
     return std::nullopt;
 }
 
-TemporaryPlaylistResult WriteRefusingLinks(const QString& path, QStringView text) {
-    if (std::optional<QString> link = RefuseLink(path)) return {path, link};
-    return WriteFile(path, text);
-}
-
 bool IsPortableCopy(const QString& applicationFolder) {
     struct stat folder {};
     return ::stat(Native(applicationFolder).constData(), &folder) == 0 &&
            IsPortableCopy(applicationFolder, folder.st_uid, ::geteuid());
 }
 
+#else
+
+// Windows gives every user's folders their own permissions: a link there is the user's own.
+std::optional<QString> RefuseLink(const QString& /*path*/) {
+    return std::nullopt;
+}
+
+// On Windows the Temp folder beside the program comes first whoever installed it.
+bool IsPortableCopy(const QString& /*applicationFolder*/) {
+    return true;
+}
+
 #endif
+
+TemporaryPlaylistResult WriteRefusingLinks(const QString& path, QStringView text) {
+    if (std::optional<QString> link = RefuseLink(path)) return {path, link};
+    return WriteFile(path, text);
+}
 
 }  // namespace
 
@@ -102,19 +114,6 @@ std::optional<QString> PreparePrivateFolder(const QString& folder) {
     return std::nullopt;
 }
 
-TemporaryPlaylistResult WriteTemporaryPlaylist(const QString& applicationFolder, PlaylistType type,
-                                               QStringView text) {
-    if (IsPortableCopy(applicationFolder)) {
-        QDir().mkpath(TemporaryPlaylistFolder(applicationFolder));
-        TemporaryPlaylistResult beside =
-            WriteRefusingLinks(TemporaryPlaylistPath(applicationFolder, type), text);
-        if (!beside.failure) return beside;
-    }
-    const QString folder = PrivateFolderPath();
-    if (std::optional<QString> unusable = PreparePrivateFolder(folder)) return {folder, unusable};
-    return WriteRefusingLinks(JoinEntryPath(folder, TemporaryPlaylistFileName(type)), text);
-}
-
 #else
 
 // Windows gives every user's cache folder its own permissions; there is nothing more to check.
@@ -123,15 +122,17 @@ std::optional<QString> PreparePrivateFolder(const QString& folder) {
     return QStringLiteral("Папку не удалось создать.");
 }
 
+#endif
+
 TemporaryPlaylistResult WriteTemporaryPlaylist(const QString& applicationFolder, PlaylistType type,
                                                QStringView text) {
-    QDir().mkpath(TemporaryPlaylistFolder(applicationFolder));
-    TemporaryPlaylistResult beside =
-        WriteFile(TemporaryPlaylistPath(applicationFolder, type), text);
-    if (!beside.failure) return beside;
+    if (IsPortableCopy(applicationFolder)) {
+        QDir().mkpath(TemporaryPlaylistFolder(applicationFolder));
+        TemporaryPlaylistResult beside =
+            WriteRefusingLinks(TemporaryPlaylistPath(applicationFolder, type), text);
+        if (!beside.failure) return beside;
+    }
     const QString folder = QDir::toNativeSeparators(PrivateFolderPath());
     if (std::optional<QString> unusable = PreparePrivateFolder(folder)) return {folder, unusable};
-    return WriteFile(JoinEntryPath(folder, TemporaryPlaylistFileName(type)), text);
+    return WriteRefusingLinks(JoinEntryPath(folder, TemporaryPlaylistFileName(type)), text);
 }
-
-#endif
