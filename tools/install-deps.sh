@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth libxml2-utils
   clang libclang-rt-14-dev clang-tidy clang-format

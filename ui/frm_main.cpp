@@ -66,7 +66,7 @@ frmMain::frmMain(StartContext start)
 
     cmbPLType->addItems({QStringLiteral("M3U"), QStringLiteral("PLS"), QStringLiteral("WPL")});
     cmbPLType->setCurrentIndex(-1);  // nothing selected until the load step picks M3U
-    File1->setPath(Dir1->path());
+    Dir1_Change();  // the folder list showed the start folder before it could report it
     lstPL->setModel(&playlist_);
     lstPL->setModelColumn(PlaylistModel::kFileNameColumn);
     lstP->setModel(&playlist_);

@@ -100,7 +100,7 @@ public:
     void imgButtons_MouseMove(int index);
     void imgMinimize_MouseMove();
     void imgClose_MouseMove();
-    void background_MouseDown(QPoint pressPoint);
+    void background_MouseDown(Qt::MouseButton button, QPoint pressPoint);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -23,8 +23,7 @@ void frmMain::wireSkin() {
                 [this, image = image] { image->setPicture(imgButtonO->picture()); });
 
     for (SkinImage* background : {imgBack, imgInfo})
-        connect(background, &SkinImage::mousePressed, this,
-                [this](Qt::MouseButton, QPoint screenPoint) { background_MouseDown(screenPoint); });
+        connect(background, &SkinImage::mousePressed, this, &frmMain::background_MouseDown);
 }
 
 void frmMain::imgBack_MouseMove() {
@@ -52,8 +51,14 @@ void frmMain::imgClose_MouseMove() {
     imgMinimize->setPicture(imgMinimizeN->picture());
 }
 
-void frmMain::background_MouseDown(QPoint pressPoint) {
-    // Any mouse button moves the window; the send returns when the move has ended.
+void frmMain::background_MouseDown(Qt::MouseButton button, QPoint pressPoint) {
+    // Any mouse button moves the window, and the move ends when that button comes up. The system's
+    // move ends only on the left button's release, so it is asked for only while that is still
+    // to come. Either way this returns when the move has ended.
+    if (button != Qt::LeftButton || !mdlMain::LeftButtonDown()) {
+        mdlMain::MoveByHand(windowHandle(), pressPoint);
+        return;
+    }
     mdlMain::ReleaseCapture();
     mdlMain::SendMessageA(windowHandle(), mdlMain::kNonClientLeftButtonDown, mdlMain::kCaptionHit,
                           mdlMain::PointParam(pressPoint));

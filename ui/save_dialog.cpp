@@ -1,9 +1,13 @@
 #include "ui/save_dialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QList>
+#include <QMessageBox>
 #include <QRegularExpression>
+
+#include "playlist/playlist_type.h"
 
 namespace {
 
@@ -35,7 +39,38 @@ QList<FileType> FileTypesOf(const QString& filter) {
     return types;
 }
 
+// Qt's own dialog, which gives a saved name its extension before it asks about replacing a file,
+// so the question names the file that would be replaced.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (acceptMode() == AcceptSave && chosen.size() == 1 && !QFileInfo(chosen[0]).isDir()) {
+            const QString named = WithPlaylistExtension(chosen[0], defaultSuffix());
+            if (named != chosen[0]) selectFile(named);
+        }
+        QFileDialog::accept();
+    }
+};
+
+// A system dialog has asked about the name as typed; the name with its extension may be another
+// existing file.
+bool MayReplace(QWidget* parent, const QString& path) {
+    if (!QFileInfo::exists(path)) return true;
+    const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName());
+    return QMessageBox::warning(parent, QString(), question, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace
+
+QString WithPlaylistExtension(const QString& fileName, const QString& extension) {
+    if (extension.isEmpty() || PlaylistTypeOfFile(fileName)) return fileName;
+    return fileName + u'.' + extension;
+}
 
 bool CommonDialog::showSave(QWidget* parent) {
     return show(parent, QFileDialog::AcceptSave);
@@ -46,7 +81,7 @@ bool CommonDialog::showOpen(QWidget* parent) {
 }
 
 bool CommonDialog::show(QWidget* parent, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent);
+    FileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
@@ -73,10 +108,20 @@ bool CommonDialog::show(QWidget* parent, QFileDialog::AcceptMode mode) {
                          }
                      });
 
+    const QString startFolder = lastFolder_.isEmpty() ? initialFolder_ : lastFolder_;
+    if (!startFolder.isEmpty()) dialog.setDirectory(startFolder);
     if (!fileName_.isEmpty()) dialog.selectFile(fileName_);
     if (dialog.exec() != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return false;
-    fileName_ = QDir::toNativeSeparators(chosen.first());
+    QString path = chosen.first();
+    if (mode == QFileDialog::AcceptSave) {
+        const QString named = WithPlaylistExtension(path, dialog.defaultSuffix());
+        if (named != path && (flags_ & kOverwritePrompt) && !MayReplace(parent, named))
+            return false;
+        path = named;
+    }
+    fileName_ = QDir::toNativeSeparators(path);
+    lastFolder_ = QFileInfo(path).path();
     return true;
 }

@@ -28,8 +28,13 @@ public:
     void setFileName(const QString& fileName) { fileName_ = fileName; }
     QString fileName() const { return fileName_; }
 
-    // Show the modal dialog and return whether the user confirmed a file. A name typed without an
-    // extension gets the selected file type's extension. Open accepts only an existing file.
+    // Where the dialog opens until a file has been confirmed in it; from then on it opens in the
+    // folder of the file confirmed last, as the system's own dialog does.
+    void setInitialFolder(const QString& folder) { initialFolder_ = folder; }
+
+    // Show the modal dialog and return whether the user confirmed a file. Save gives a name the
+    // selected file type's extension unless it already ends in a playlist extension ("Vol.2" is
+    // saved as "Vol.2.m3u"). Open accepts only an existing file.
     bool showSave(QWidget* parent);
     bool showOpen(QWidget* parent);
 
@@ -39,4 +44,10 @@ private:
     quint32 flags_ = 0;
     QString filter_;
     QString fileName_;
+    QString initialFolder_;
+    QString lastFolder_;
 };
+
+// The name to save under: the extension appended unless the name ends in a playlist extension
+// already, in any case. An empty extension (a filter for every file) appends nothing.
+QString WithPlaylistExtension(const QString& fileName, const QString& extension);

@@ -1,7 +1,6 @@
 #include "ui/window_builder.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPalette>
 
 #include "playlist/file_patterns.h"
@@ -13,6 +12,7 @@
 #include "ui/controls/playlist_box.h"
 #include "ui/controls/skin_image.h"
 #include "ui/controls/skin_label.h"
+#include "ui/controls/text_box.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* window, const StartContex
     using K = ControlKind;
     switch (spec.kind) {
         case K::TextBox: {
-            auto* box = new QLineEdit(spec.text.toString(), window);
+            auto* box = new TextBox(spec.text.toString(), window);
             PaintYellowOnBlack(box);
             return box;
         }

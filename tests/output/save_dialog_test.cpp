@@ -32,6 +32,12 @@ void WhenShown(std::function<void(Window*)> action, int attemptsLeft = 300) {
     });
 }
 
+QString MakeFolderPath(const QString& name) {
+    const QString path = WorkPath(name);
+    EXPECT_TRUE(QDir().mkpath(path));
+    return path;
+}
+
 CommonDialog SaveDialogFor(const QString& filter) {
     CommonDialog dialog;
     dialog.setFlags(CommonDialog::kOverwritePrompt);
@@ -50,8 +56,12 @@ TEST(SaveDialog, ConfirmedNameIsTheFullPathWithTheTypesExtension) {
     const NameCase cases[] = {
         {WorkPath(QStringLiteral("party")), WorkPath(QStringLiteral("party.m3u"))},
         {WorkPath(QStringLiteral("party.m3u")), WorkPath(QStringLiteral("party.m3u"))},
-        // Another extension is the user's choice; the text is still the selected type's.
-        {WorkPath(QStringLiteral("party.txt")), WorkPath(QStringLiteral("party.txt"))},
+        // A dot in the name is not an extension: the playlist stays a playlist.
+        {WorkPath(QStringLiteral("Vol.2")), WorkPath(QStringLiteral("Vol.2.m3u"))},
+        {WorkPath(QStringLiteral("party.txt")), WorkPath(QStringLiteral("party.txt.m3u"))},
+        // Any playlist extension in any case is the user's choice and is kept.
+        {WorkPath(QStringLiteral("mix.M3U8")), WorkPath(QStringLiteral("mix.M3U8"))},
+        {WorkPath(QStringLiteral("mix.Pls")), WorkPath(QStringLiteral("mix.Pls"))},
     };
     for (const NameCase& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -115,6 +125,47 @@ TEST(SaveDialog, OverwritePromptFlagAsksBeforeReplacing) {
         EXPECT_EQ(asked, c.answer != QMessageBox::NoButton);
         EXPECT_EQ(dialog.fileName(), c.confirmed ? QDir::toNativeSeparators(existing) : QString());
     }
+}
+
+// The question about replacing names the file the extension makes of the typed name.
+TEST(SaveDialog, AsksAboutTheFileTheNameWithItsExtensionWouldReplace) {
+    const QString existing = WorkPath(QStringLiteral("Vol.2.m3u"));
+    WriteBytes(existing, "#EXTM3U\n");
+    CommonDialog dialog = SaveDialogFor(QStringLiteral("M3U|*.m3u"));
+    QString question;
+    WhenShown<QFileDialog>([&](QFileDialog* shown) {
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+            // The file dialog stays open for another name; the user gives up.
+            QTimer::singleShot(0, shown, &QFileDialog::reject);
+        });
+        TypeFileNameAndAccept(shown, WorkPath(QStringLiteral("Vol.2")));
+    });
+    EXPECT_FALSE(dialog.showSave(nullptr));
+    EXPECT_TRUE(question.startsWith("Vol.2.m3u")) << question.toStdString();
+    EXPECT_EQ(ReadBytes(existing), "#EXTM3U\n");
+}
+
+// Until a file is confirmed the dialog opens where it is told; then where the last file was.
+TEST(SaveDialog, OpensInTheGivenFolderThenInTheFolderOfTheLastFile) {
+    const QString browsed = MakeFolderPath(QStringLiteral("browsed"));
+    const QString chosen = MakeFolderPath(QStringLiteral("lists"));
+    CommonDialog dialog = SaveDialogFor(QStringLiteral("M3U|*.m3u"));
+    dialog.setInitialFolder(browsed);
+    QStringList openedIn;
+    const auto saveAs = [&](const QString& path) {
+        WhenShown<QFileDialog>([&, path](QFileDialog* shown) {
+            openedIn.append(shown->directory().absolutePath());
+            TypeFileNameAndAccept(shown, path);
+        });
+        EXPECT_TRUE(dialog.showSave(nullptr));
+    };
+    saveAs(chosen + QStringLiteral("/a"));
+    dialog.setInitialFolder(WorkPath(QString()));  // the browser moved on
+    saveAs(QStringLiteral("b"));
+    EXPECT_EQ(openedIn, QStringList({browsed, chosen}));
+    EXPECT_EQ(dialog.fileName(), QDir::toNativeSeparators(chosen + QStringLiteral("/b.m3u")));
 }
 
 TEST(SaveDialog, SeveralTypesFollowTheSelectedOne) {

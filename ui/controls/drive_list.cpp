@@ -6,7 +6,9 @@ DriveList::DriveList(const QStringList& roots, const QString& startFolder, QWidg
     : QComboBox(parent) {
     addItems(roots);
     setCurrentIndex(indexOfDrive(DriveRootOf(startFolder, roots)));
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveList::changed);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!following_) emit changed();
+    });
 }
 
 QString DriveList::driveRoot() const {
@@ -38,4 +40,12 @@ bool DriveList::setDrive(const QString& value) {
     if (index < 0) return false;
     setCurrentIndex(index);
     return true;
+}
+
+void DriveList::showDriveOf(const QString& folder) {
+    const int index = indexOfDrive(DriveRootOf(folder, roots()));
+    if (index < 0) return;
+    following_ = true;
+    setCurrentIndex(index);
+    following_ = false;
 }

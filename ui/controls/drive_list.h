@@ -17,10 +17,15 @@ public:
     QStringList roots() const;
     // Only the drive counts (a label is ignored). False, and nothing changes, for an unknown drive.
     bool setDrive(const QString& value);
+    // Shows the drive that holds the folder without raising the change action: the list follows
+    // the folder list wherever the user walks.
+    void showDriveOf(const QString& folder);
 
 signals:
     void changed();
 
 private:
     int indexOfDrive(const QString& value) const;
+
+    bool following_ = false;
 };

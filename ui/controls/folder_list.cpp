@@ -28,6 +28,7 @@ QString DisplayName(const QString& folder, int depth) {
 FolderList::FolderList(const QString& startFolder, QWidget* parent) : TextListBox(parent) {
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { openRow(index.row()); });
+    connect(&watch_, &FolderWatch::changed, this, &FolderList::refresh);
     setPath(startFolder);
 }
 
@@ -36,21 +37,44 @@ bool FolderList::setPath(const QString& folder) {
     if (target == path_) return true;
     const std::optional<QStringList> subfolders = ListSubfolders(target);
     if (!subfolders) return false;
+    showFolder(target, *subfolders);
+    path_ = target;
+    watch_.watch(target);
+    setListIndex(shownRow_);
+    emit changed();
+    return true;
+}
 
+void FolderList::refresh() {
+    if (const std::optional<QStringList> subfolders = ListSubfolders(path_)) {
+        const int selected = listIndex();
+        const QString selectedPath = selected >= 0 ? rowPaths_.at(selected) : QString();
+        showFolder(path_, *subfolders);
+        const int row = static_cast<int>(rowPaths_.indexOf(selectedPath));
+        setListIndex(row >= 0 ? row : shownRow_);
+        return;
+    }
+    // Upwards by name: the folders in between may be gone too. The root ends the walk.
+    for (QString above = path_;;) {
+        const QString parent = QDir::cleanPath(above + QStringLiteral("/.."));
+        if (parent == QDir::cleanPath(above)) return;
+        if (setPath(parent)) return;
+        above = parent;
+    }
+}
+
+void FolderList::showFolder(const QString& target, const QStringList& subfolders) {
     rowPaths_ = FoldersDownTo(target);
+    shownRow_ = static_cast<int>(rowPaths_.size()) - 1;
     QStringList rows;
     for (int depth = 0; depth < rowPaths_.size(); ++depth)
         rows.append(DisplayName(rowPaths_.at(depth), depth));
     const int childDepth = static_cast<int>(rowPaths_.size());
-    for (const QString& name : *subfolders) {
+    for (const QString& name : subfolders) {
         rowPaths_.append(JoinEntryPath(target, name));
         rows.append(DisplayName(rowPaths_.last(), childDepth));
     }
     setItems(std::move(rows));
-    path_ = target;
-    setListIndex(childDepth - 1);
-    emit changed();
-    return true;
 }
 
 void FolderList::keyPressEvent(QKeyEvent* event) {
@@ -62,5 +86,6 @@ void FolderList::keyPressEvent(QKeyEvent* event) {
 }
 
 void FolderList::openRow(int row) {
-    if (row >= 0 && row < rowPaths_.size()) setPath(rowPaths_.at(row));
+    if (row < 0 || row >= rowPaths_.size()) return;
+    if (!setPath(rowPaths_.at(row))) setListIndex(shownRow_);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "playlist/entry_path.h"
+#include "ui/controls/folder_watch.h"
 #include "ui/controls/list_box.h"
 
 // The folder list: the current folder's ancestors from the root down, the folder itself, then its
 // sub-folders. A double click or Enter opens a folder. Setting the path raises the change action
-// inside the assignment, only on a real change; a folder that can't be opened changes nothing.
+// inside the assignment, only on a real change; a folder that can't be opened changes nothing, and
+// the highlight stays on the folder shown. Sub-folders that appear or go are followed by
+// themselves.
 class FolderList : public TextListBox {
     Q_OBJECT
 public:
@@ -13,6 +16,9 @@ public:
 
     const QString& path() const { return path_; }
     bool setPath(const QString& folder);
+    // Lists the sub-folders again, the highlight kept on the folder it was on; when the folder
+    // shown is gone, the nearest folder above it that can be opened is shown instead.
+    void refresh();
 
 signals:
     void changed();
@@ -22,7 +28,10 @@ protected:
 
 private:
     void openRow(int row);
-
+    void showFolder(const QString& target, const QStringList& subfolders);
     QString path_;
     QStringList rowPaths_;
+    // The row of the folder shown: its ancestors are listed above it.
+    int shownRow_ = -1;
+    FolderWatch watch_;
 };

@@ -95,3 +95,8 @@ void PlaylistBox::keyPressEvent(QKeyEvent* event) {
     }
     ListBox::keyPressEvent(event);
 }
+
+void PlaylistBox::focusInEvent(QFocusEvent* event) {
+    ListBox::focusInEvent(event);
+    if (listIndex() < 0 && currentIndex().isValid()) setListIndex(currentIndex().row());
+}

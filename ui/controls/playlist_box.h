@@ -27,6 +27,9 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tabbing in marks a row as the current one; it becomes the selected entry, so what the list
+    // highlights is what the window's details show.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     int insertionPointAt(QPoint position) const;

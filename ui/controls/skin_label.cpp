@@ -12,14 +12,16 @@ void SkinLabel::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SkinLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = true;
+    // A click is the left button's, as on every label of the system; the others only press.
+    if (event->button() == Qt::LeftButton) pressed_ = true;
     emit mousePressed(event->button(), event->globalPosition().toPoint());
     event->accept();
 }
 
 void SkinLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool wasPressed = std::exchange(pressed_, false);
     event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const bool wasPressed = std::exchange(pressed_, false);
     if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
 

@@ -12,7 +12,7 @@ public:
 signals:
     void mouseMoved();
     void mousePressed(Qt::MouseButton button, QPoint screenPoint);
-    // Press and release both on this label.
+    // Left button pressed and released on this label.
     void clicked();
 
 protected:

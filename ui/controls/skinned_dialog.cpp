@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "platform/window_title.h"
 #include "ui/window_builder.h"
 
 SkinnedDialog::SkinnedDialog(QSize size, QWidget* parent)
@@ -24,4 +25,9 @@ void SkinnedDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void SkinnedDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ClearWindowTitle(windowHandle());
 }
