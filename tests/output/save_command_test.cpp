@@ -184,3 +184,27 @@ TEST(SaveCommand, SaysSoWhenCharactersHadToBeReplaced) {
     window->playlist().append({"Ёлка 𝄞.mp3"}, {"/m"});
     EXPECT_EQ(SaveAs(*window, WorkPath("fine.m3u")), QStringList());
 }
+
+// The dialog opens in the folder being browsed, then in the folder of the playlist last saved or
+// opened, wherever the browser has gone since.
+TEST(SaveCommand, TheDialogOpensInTheBrowsedFolderThenWhereTheLastPlaylistWas) {
+    const QString music = MakeFolder("music");
+    const QString lists = MakeFolder("lists");
+    auto window = WindowWithExamplePlaylist(PlaylistType::M3U);
+    BrowseTo(*window, music);
+    QStringList openedIn;
+    ModalAnswer user([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) return;
+        openedIn.append(dialog->directory().absolutePath());
+        if (dialog->acceptMode() == QFileDialog::AcceptSave)
+            TypeFileNameAndAccept(dialog, lists + "/party");
+        else
+            dialog->reject();
+    });
+    ClickOn(window->control<SkinLabel>("lblSave"));
+    BrowseTo(*window, NativeFolderPath(TestWorkFolder()));
+    ClickOn(window->control<SkinLabel>("lblOpen"));
+    EXPECT_EQ(openedIn, QStringList({music, lists}));
+    EXPECT_TRUE(QFile::exists(lists + "/party.m3u"));
+}

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 #include "tests/support/main_window.h"
 #include "ui/controls/file_list.h"
@@ -63,4 +65,21 @@ TEST(EntryDetails, ALongPathIsElidedInTheMiddleWithTheWholeOneAsTooltip) {
     EXPECT_TRUE(window->lblPath->text().contains(QChar(0x2026)));
     EXPECT_TRUE(window->lblPath->text().endsWith("a.mp3"));
     EXPECT_EQ(window->lblPath->toolTip(), window->lblPath->value());
+}
+
+// Tabbing into the playlist highlights a row; the panel shows that row's entry.
+TEST(EntryDetails, TabbingIntoThePlaylistShowsTheHighlightedEntry) {
+    const QString music = MakeFolder("music", {"a.mp3", "b.mp3"});
+    auto window = OpenMainWindow();
+    window->show();
+    BrowseTo(*window, music);
+    ClickOn(window->control<SkinLabel>("lblAddAll"));
+    ASSERT_NE(WaitForFocusIn(window.get()), nullptr);
+    window->Dir1->setFocus();
+    QTest::keyClick(window->Dir1, Qt::Key_Tab);  // the playlist follows the folder list
+    ASSERT_EQ(QApplication::focusWidget(), window->lstPL);
+    ASSERT_TRUE(window->lstPL->currentIndex().isValid());
+    EXPECT_EQ(window->lstPL->listIndex(), window->lstPL->currentIndex().row());
+    EXPECT_EQ(window->lblPath->value(),
+              QDir(music).filePath(window->lstPL->item(window->lstPL->listIndex())));
 }

@@ -27,7 +27,11 @@ char OkPicture(const frmMain& main, const frmTools& tools) {
 TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
     auto window = OpenMainWindow();
     frmTools& tools = window->tools();
+    for (QLineEdit* box : {tools.txtMPPath, tools.txtWAPath, tools.txtOthPlPath})
+        box->setText("mpv --fs");
     QStringList focusOrder;
+    // A box entered by the keyboard selects nothing and puts the caret at the end.
+    QStringList caretsAtTheEnd;
     std::string okStates;
     bool keptOpenByKeys = false;
     ModalAnswer user([&](QWidget* modal) {
@@ -39,6 +43,9 @@ TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
             QWidget* focused = WaitForFocusIn(&tools);
             ASSERT_NE(focused, nullptr) << "no box of the settings window has the focus";
             focusOrder.append(focused->objectName());
+            const auto* box = qobject_cast<QLineEdit*>(focused);
+            if (box && !box->hasSelectedText() && box->cursorPosition() == box->text().size())
+                caretsAtTheEnd.append(box->objectName());
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         QTest::keyClick(tools.txtMPPath, Qt::Key_Escape);
@@ -54,6 +61,7 @@ TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
     ClickOn(window->control<SkinLabel>("lblTools"));
     EXPECT_FALSE(tools.isVisible());
     EXPECT_EQ(focusOrder, QStringList({"txtMPPath", "txtWAPath", "txtOthPlPath", "txtMPPath"}));
+    EXPECT_EQ(caretsAtTheEnd, focusOrder);
     EXPECT_TRUE(keptOpenByKeys);
     EXPECT_EQ(okStates, "OONO");
     EXPECT_EQ(OkPicture(*window, tools), 'O');  // lit when it shows again
