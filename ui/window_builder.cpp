@@ -31,8 +31,10 @@ SkinLabel* MakeLabel(ControlKind kind, QWidget* window) {
     SkinLabel* label =
         kind == ControlKind::ValueLabel ? new ValueLabel(window) : new SkinLabel(window);
     SetTextColour(label, kSkinTextColour);
-    label->setAlignment(kind == ControlKind::CommandLabel ? Qt::AlignCenter
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+    // Text starts at the top of the rectangle, as the layout's rectangles assume: a label taller
+    // than its line keeps the line at the top.
+    label->setAlignment(Qt::AlignTop |
+                        (kind == ControlKind::CommandLabel ? Qt::AlignHCenter : Qt::AlignLeft));
     if (kind == ControlKind::TitleLabel) label->setFont(SkinFont(13, true));
     return label;
 }

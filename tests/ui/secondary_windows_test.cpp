@@ -85,6 +85,28 @@ TEST(SettingsWindow, EditsAreStoredAtExitWithOrWithoutOkAndSurviveASystemClose) 
     EXPECT_EQ(ReadAppSetting(Setting::OtherPlayerCommand), "typed while hidden");
 }
 
+// Label text starts at the top of its rectangle: the name's glyphs begin in the first lines of its
+// 33 px box, not halfway down as centred text would.
+TEST(AboutWindow, TheNameIsDrawnFromTheTopOfItsBox) {
+    frmAbout about;
+    const QRect box = about.control<SkinLabel>("Label1")->geometry();
+    const QImage picture = about.grab().toImage();
+    int top = -1, bottom = -1;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel.red() < 64 && pixel.green() > 192 && pixel.blue() > 192) {  // the cyan text
+                if (top < 0) top = y;
+                bottom = y;
+                break;
+            }
+        }
+    }
+    ASSERT_GE(top, 0) << "no text in the name's box";
+    EXPECT_LE(top - box.top(), 6) << "text rows " << top << "-" << bottom;
+    EXPECT_LE(bottom - box.top(), 26) << "text rows " << top << "-" << bottom;
+}
+
 TEST(AboutWindow, OnlyAClickOnThePictureHidesIt) {
     auto window = OpenMainWindow();
     EXPECT_EQ(window->about(), nullptr);
