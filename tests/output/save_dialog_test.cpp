@@ -33,7 +33,7 @@ void WhenShown(std::function<void(Window*)> action, int attemptsLeft = 300) {
 }
 
 QString MakeFolderPath(const QString& name) {
-    const QString path = WorkPath(name);
+    QString path = WorkPath(name);
     EXPECT_TRUE(QDir().mkpath(path));
     return path;
 }
