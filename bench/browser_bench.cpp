@@ -43,6 +43,18 @@ void BM_ListFolderIntoFileList(benchmark::State& state) {
 }
 BENCHMARK(BM_ListFolderIntoFileList)->Unit(benchmark::kMillisecond);
 
+// What a change in the shown folder costs: the whole folder listed again, the selected name found.
+void BM_RefreshLargeFolderKeepingSelection(benchmark::State& state) {
+    FileList files(kMediaFilePatterns);
+    files.setPath(LargeFolder());
+    files.setListIndex(kFolderSize - 1);
+    for (auto _ : state) {
+        files.refresh();
+        benchmark::DoNotOptimize(files.listIndex());
+    }
+}
+BENCHMARK(BM_RefreshLargeFolderKeepingSelection)->Unit(benchmark::kMillisecond);
+
 void BM_AddAllOfLargeFolder(benchmark::State& state) {
     frmMain window;
     window.Dir1->setPath(LargeFolder());
