@@ -54,10 +54,11 @@ void FolderList::refresh() {
         setListIndex(row >= 0 ? row : shownRow_);
         return;
     }
-    // Upwards by name: the folders in between may be gone too. The root ends the walk.
-    for (QString above = path_;;) {
+    // Upwards by name: the folders in between may be gone too. Each step is shorter, so the walk
+    // ends, at the latest at the root of a drive that has gone as a whole.
+    for (QString above = QDir::cleanPath(path_);;) {
         const QString parent = QDir::cleanPath(above + QStringLiteral("/.."));
-        if (parent == QDir::cleanPath(above)) return;
+        if (parent.size() >= above.size()) return;
         if (setPath(parent)) return;
         above = parent;
     }
