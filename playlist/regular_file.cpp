@@ -4,6 +4,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+#include "playlist/file_name_codec.h"
 #endif
 
 namespace {
@@ -18,7 +20,7 @@ std::optional<QString> NotARegularFileReason(const QString& path) {
 #ifdef Q_OS_UNIX
     struct stat target {};
     // stat follows a symbolic link: what counts is what it points to.
-    if (::stat(QFile::encodeName(path).constData(), &target) != 0) return std::nullopt;
+    if (::stat(EncodeFileName(path).constData(), &target) != 0) return std::nullopt;
     if (S_ISREG(target.st_mode)) return std::nullopt;
     if (S_ISFIFO(target.st_mode)) return Reason(QStringLiteral("именованный канал (FIFO)"));
     if (S_ISCHR(target.st_mode) || S_ISBLK(target.st_mode))
@@ -30,5 +32,18 @@ std::optional<QString> NotARegularFileReason(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || info.isFile()) return std::nullopt;
     return Reason(info.isDir() ? QStringLiteral("папка") : QStringLiteral("особый файл"));
+#endif
+}
+
+std::optional<qint64> RegularFileSize(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat target {};
+    if (::stat(EncodeFileName(path).constData(), &target) != 0 || !S_ISREG(target.st_mode))
+        return std::nullopt;
+    return static_cast<qint64>(target.st_size);
+#else
+    const QFileInfo info(path);
+    if (!info.isFile()) return std::nullopt;
+    return info.size();
 #endif
 }

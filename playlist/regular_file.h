@@ -8,3 +8,7 @@
 // wait until another program opens its other end, and the window would freeze meanwhile). A
 // regular file, a symbolic link to one, or nothing at the path gives nullopt.
 std::optional<QString> NotARegularFileReason(const QString& path);
+
+// The size of the regular file (or the file a link points to) at the path; nullopt for anything
+// else or nothing. Reaches names whose bytes aren't UTF-8 too.
+std::optional<qint64> RegularFileSize(const QString& path);

@@ -1,8 +1,7 @@
 // The details panel: path, size, type and position of the selected entry.
-#include <QFileInfo>
-
 #include "playlist/entry_details_text.h"
 #include "playlist/entry_path.h"
+#include "playlist/regular_file.h"
 #include "ui/controls/playlist_box.h"
 #include "ui/controls/skin_label.h"
 #include "ui/frm_main.h"
@@ -13,8 +12,8 @@ void frmMain::lstPL_Click() {
     const QString& fileName = playlist_.fileNames().at(selected);
     const QString path = JoinEntryPath(playlist_.folders().at(selected), fileName);
     lblPath->setValue(path);
-    const QFileInfo file(path);
-    lblSize->setValue(file.isFile() ? SizeText(file.size()) : kUnmeasurableSizeText);
+    const std::optional<qint64> size = RegularFileSize(path);
+    lblSize->setValue(size ? SizeText(*size) : kUnmeasurableSizeText);
     lblType->setValue(TypeText(fileName));
     lblRec->setValue(PositionText(selected, playlist_.count()));
 }

@@ -5,6 +5,13 @@
 #include <QDir>
 #include <QFile>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "playlist/file_name_codec.h"
 #include "playlist/folder_listing.h"
 #include "tests/support/isolation.h"
 
@@ -53,3 +60,27 @@ TEST(FolderListing, ListsMatchingFilesOnlySortedWithoutCase) {
     EXPECT_FALSE(ListMatchingFiles(work.filePath("missing"), FilePatternSet(kMediaFilePatterns)));
     EXPECT_FALSE(ListSubfolders(work.filePath("A.wav")));
 }
+
+#ifndef Q_OS_WIN
+// Names in CP1251 or Latin-1 bytes aren't valid UTF-8; they are listed with their bytes kept.
+TEST(FolderListing, KeepsNamesThatAreNotUtf8) {
+    const QByteArray folder = QFile::encodeName(TestWorkFolder());
+    const QByteArray fileName("bad-\xff\xfe.mp3");
+    const QByteArray folderName("\xcf\xe0\xef\xea\xe0");
+    const int fd = ::open((folder + '/' + fileName).constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ASSERT_EQ(::mkdir((folder + '/' + folderName).constData(), 0700), 0);
+
+    const auto files = ListMatchingFiles(TestWorkFolder(), FilePatternSet(kMediaFilePatterns));
+    ASSERT_TRUE(files.has_value());
+    ASSERT_EQ(files->size(), 1);
+    EXPECT_EQ(EncodeFileName(files->first()), fileName);
+
+    const auto folders = ListSubfolders(TestWorkFolder());
+    ASSERT_TRUE(folders.has_value());
+    ASSERT_EQ(folders->size(), 1);
+    EXPECT_EQ(EncodeFileName(folders->first()), folderName);
+    EXPECT_TRUE(ListSubfolders(TestWorkFolder() + '/' + folders->first()).has_value());
+}
+#endif
