@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "playlist/entry_path.h"
+#include "playlist/file_uri.h"
 
 namespace {
 
@@ -82,6 +83,24 @@ void AppendXmlEscaped(QString& buffer, QStringView text) {
     }
 }
 
+// The entry's text part by part: its folder and name as they are, or, when the text can't hold
+// them, the one URI that names the same file.
+template <typename Append>
+void ForEachEntryTextPart(const QString& folder, const QString& fileName, QChar separator,
+                          EntryTextForm form, Append append) {
+    if (NeedsEscapedUri(folder, form) || NeedsEscapedUri(fileName, form))
+        append(QStringView(EscapedUriOfEntry(JoinEntryPath(folder, fileName, separator))));
+    else
+        ForEachEntryPathPart(folder, fileName, separator, append);
+}
+
+void AppendEntryLine(QString& buffer, const QString& folder, const QString& fileName,
+                     QChar separator) {
+    ForEachEntryTextPart(folder, fileName, separator, EntryTextForm::Lines,
+                         [&buffer](QStringView part) { buffer += part; });
+    buffer += kLineEnd;
+}
+
 void AppendLine(QString& buffer, QStringView text) {
     buffer += text;
     buffer += kLineEnd;
@@ -101,8 +120,7 @@ void AppendM3u(QString& buffer, PlaylistTarget target, const QStringList& folder
     if (isSaveFile) AppendLine(buffer, u"#EXTM3U");
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         if (isSaveFile) AppendLine(buffer, u"#EXTINF:0,?-?");
-        AppendEntryPath(buffer, folders[i], fileNames[i], separator);
-        buffer += kLineEnd;
+        AppendEntryLine(buffer, folders[i], fileNames[i], separator);
     }
 }
 
@@ -114,8 +132,7 @@ void AppendPls(QString& buffer, PlaylistTarget target, const QStringList& folder
         buffer += u"File";
         AppendNumber(buffer, number);
         buffer += u'=';
-        AppendEntryPath(buffer, folders[i], fileNames[i], separator);
-        buffer += kLineEnd;
+        AppendEntryLine(buffer, folders[i], fileNames[i], separator);
         if (target == PlaylistTarget::SaveFile) {
             AppendNumberedLine(buffer, u"Title", number, u"?-?");
             AppendNumberedLine(buffer, u"Length", number, u"0");
@@ -142,7 +159,7 @@ void AppendWpl(QString& buffer, const QStringList& folders, const QStringList& f
     AppendLine(buffer, u"<seq>");
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         buffer += u"<media src=\"";
-        ForEachEntryPathPart(folders[i], fileNames[i], separator,
+        ForEachEntryTextPart(folders[i], fileNames[i], separator, EntryTextForm::Xml,
                              [&buffer](QStringView part) { AppendXmlEscaped(buffer, part); });
         AppendLine(buffer, u"\"/>");
     }

@@ -10,6 +10,8 @@
 // Appends the lines of a playlist text of the given type and form to the buffer, every line ending
 // in CR LF. Entry i is folders[i] joined with fileNames[i]; both lists have the same length. The
 // title appears only in WPL, whose paths and title are escaped so that the file is plain-ASCII XML.
+// An entry the text can't hold as it is (a control character in a line, a name's bytes that
+// aren't UTF-8) is written as the percent-escaped URI of the same file.
 void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget target,
                          const QStringList& folders, const QStringList& fileNames,
                          const QString& title, QChar separator = QDir::separator());

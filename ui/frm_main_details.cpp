@@ -11,7 +11,7 @@ void frmMain::lstPL_Click() {
     if (selected < 0) return;  // clearing the playlist leaves the panel as it was
     const QString& fileName = playlist_.fileNames().at(selected);
     const QString path = JoinEntryPath(playlist_.folders().at(selected), fileName);
-    lblPath->setValue(path);
+    lblPath->setValue(OneLinePathText(path));
     const std::optional<qint64> size = RegularFileSize(path);
     lblSize->setValue(size ? SizeText(*size) : kUnmeasurableSizeText);
     lblType->setValue(TypeText(fileName));

@@ -2,7 +2,11 @@
 
 #include <QDir>
 
+#include "playlist/entry_path.h"
+#include "playlist/file_name_codec.h"
+#ifdef Q_OS_WIN
 #include "playlist/readers/text_decoding.h"
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -26,23 +30,13 @@ bool IsAbsolute(QStringView path) {
     return (!path.isEmpty() && IsSeparator(path[0])) || StartsWithDrive(path);
 }
 
-// A scheme of two or more characters, so "C://x" stays a drive path.
-bool HasUrlScheme(QStringView entry) {
-    const qsizetype colon = entry.indexOf(u"://");
-    if (colon < 2 || !IsAsciiLetter(entry[0])) return false;
-    for (QChar c : entry.first(colon)) {
-        if (!IsAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
-            return false;
-    }
-    return true;
-}
-
 bool IsFileUri(QStringView entry) {
     return entry.startsWith(u"file:", Qt::CaseInsensitive);
 }
 
 // "file:///home/u/a%20b.mp3" -> "/home/u/a b.mp3", "file:///C:/x" -> "C:/x",
-// "file://server/share/x" -> "//server/share/x". Percent-decoded bytes follow the same UTF-8 or
+// "file://server/share/x" -> "//server/share/x". On POSIX the percent-decoded bytes are the name's
+// bytes on disk, kept exactly even when they aren't UTF-8; on Windows they follow the same UTF-8 or
 // code page rule as the file's text.
 QString LocalPathOfFileUri(QStringView uri) {
     QStringView rest = uri.sliced(5);
@@ -58,7 +52,12 @@ QString LocalPathOfFileUri(QStringView uri) {
     } else {
         path = rest.toString();
     }
-    QString decoded = DecodeText(QByteArray::fromPercentEncoding(path.toUtf8()));
+    const QByteArray bytes = QByteArray::fromPercentEncoding(path.toUtf8());
+#ifdef Q_OS_WIN
+    QString decoded = DecodeText(bytes);
+#else
+    QString decoded = DecodeFileName(bytes);
+#endif
     // "/C:/x" names a drive, and so does the old form "/C|/x".
     if (decoded.size() >= 3 && decoded[0] == u'/' && IsAsciiLetter(decoded[1]) &&
         (decoded[2] == u':' || decoded[2] == u'|')) {
@@ -79,7 +78,7 @@ QString ResolveAgainstFolder(QString relative, const QString& folder) {
 
 QString ResolveEntryLocation(const QString& entry, const QString& playlistFolder) {
     const bool isFileUri = IsFileUri(entry);
-    if (!isFileUri && HasUrlScheme(entry)) return entry;
+    if (!isFileUri && ShapeOfEntry(entry) == EntryShape::Address) return entry;
     const QString path = isFileUri ? LocalPathOfFileUri(entry) : entry;
     if (path.isEmpty()) return QString();
     if (IsAbsolute(path)) return QDir::toNativeSeparators(path);

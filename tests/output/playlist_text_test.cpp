@@ -133,9 +133,10 @@ TEST(PlaylistText, WplEscapesPathsAndTitleIntoAsciiXml) {
         {QStringLiteral("𝄞x😀"), "&#119070;x&#128512;"},
         // Tab and line ends as references, since an attribute value reads them raw as spaces.
         {QStringLiteral("a\tb\nc\rd"), "a&#9;b&#10;c&#13;d"},
-        // What XML cannot hold even as a reference becomes the replacement character.
-        {QString(QChar(0x1)) + QChar(0xD800) + u'z' + QChar(0xDC00) + QChar(0xFFFF),
-         "&#65533;&#65533;z&#65533;&#65533;"},
+        // What XML cannot hold even as a reference becomes the replacement character (a path
+        // with a control character other than tab and line ends is written as a file URI).
+        {QString(QChar(0xD800)) + u'z' + QChar(0xDC00) + QChar(0xFFFF),
+         "&#65533;z&#65533;&#65533;"},
         {QString(), ""},
     };
     for (const EscapeCase& c : cases) {

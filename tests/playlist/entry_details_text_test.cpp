@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "playlist/file_name_codec.h"
+
 TEST(EntryDetailsText, SizeInWholeMegabytesAndKilobytes) {
     const struct {
         qint64 length;
@@ -27,4 +29,20 @@ TEST(EntryDetailsText, TypeIsTheLastThreeCharactersInUpperCase) {
 TEST(EntryDetailsText, PositionCountsFromOne) {
     EXPECT_EQ(PositionText(0, 1), QString::fromUtf8("1 из 1"));
     EXPECT_EQ(PositionText(2, 10), QString::fromUtf8("3 из 10"));
+}
+
+TEST(EntryDetailsText, PathShowsOnOneLine) {
+    const struct {
+        const char* path;
+        const char* shown;
+    } cases[] = {
+        {"/m/evil\r\n#EXTM3U.mp3", "/m/evil\u240d\u240a#EXTM3U.mp3"},
+        {"/m/tab\tbell\a\x7f.mp3", "/m/tab\u2409bell\u2407\u2421.mp3"},
+        {"/m/bad-\xff\xfe.mp3", "/m/bad-\ufffd\ufffd.mp3"},
+        {"D:\\Music\\Ночь 🎵.mp3", "D:\\Music\\Ночь 🎵.mp3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(OneLinePathText(DecodeFileName(c.path)), QString::fromUtf8(c.shown));
+    }
 }
