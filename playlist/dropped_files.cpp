@@ -3,23 +3,42 @@
 #include <QFileInfo>
 
 #include "playlist/entry_path.h"
+#include "playlist/file_name_codec.h"
 #include "playlist/file_patterns.h"
 #include "playlist/folder_listing.h"
+#include "playlist/regular_file.h"
+
+namespace {
+
+// The dropped file's path. On POSIX a file manager percent-escapes the name's bytes, and
+// QUrl::toLocalFile would read those that aren't UTF-8 as replacement characters, a different
+// file; the bytes are decoded here so the name keeps them.
+QString LocalPathOf(const QUrl& url) {
+#ifdef Q_OS_WIN
+    return QFileInfo(url.toLocalFile()).absoluteFilePath();
+#else
+    const QString path = url.path(QUrl::FullyEncoded);
+    return DecodeFileName(QByteArray::fromPercentEncoding(path.toLatin1()));
+#endif
+}
+
+}  // namespace
 
 DroppedEntries CollectDroppedMedia(const QList<QUrl>& urls, const FilePatternSet& patterns) {
     DroppedEntries entries;
     for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
-        const QFileInfo dropped(url.toLocalFile());
-        if (dropped.isDir()) {
-            const QString folder = NativeFolderPath(dropped.absoluteFilePath());
-            const std::optional<QStringList> files = ListMatchingFiles(folder, patterns);
-            if (!files) continue;
+        const QString path = LocalPathOf(url);
+        if (const std::optional<QStringList> files = ListMatchingFiles(path, patterns)) {
+            const QString folder = NativeFolderPath(path);
             entries.fileNames.append(*files);
             for (qsizetype i = 0; i < files->size(); ++i) entries.folders.append(folder);
-        } else if (dropped.isFile() && patterns.matches(dropped.fileName())) {
-            entries.folders.append(NativeFolderPath(dropped.absolutePath()));
-            entries.fileNames.append(dropped.fileName());
+            continue;
+        }
+        const SplitPath split = SplitEntryPath(QDir::toNativeSeparators(path));
+        if (RegularFileSize(path) && patterns.matches(split.fileName)) {
+            entries.folders.append(NativeFolderPath(split.folder));
+            entries.fileNames.append(split.fileName);
         }
     }
     return entries;

@@ -4,8 +4,16 @@
 #include <QFile>
 #include <QTest>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "platform/drive_roots.h"
 #include "platform/settings_keys.h"
+#include "playlist/entry_path.h"
+#include "playlist/file_name_codec.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "ui/controls/drive_list.h"
@@ -119,3 +127,30 @@ TEST(Browser, AFolderThatCantBeOpenedDoesntKeepTheHighlight) {
     EXPECT_EQ(window->Dir1->listIndex(), shownRow);
     EXPECT_EQ(window->File1->items(), QStringList{"a.mp3"});
 }
+
+#ifndef Q_OS_WIN
+// A folder and a file whose names are bytes from an old disk, not UTF-8: the browser opens the
+// folder, lists the file, and the playlist entry names the very same bytes.
+TEST(Browser, NamesThatAreNotUtf8CanBeOpenedAndAdded) {
+    const QByteArray folderBytes = QFile::encodeName(TestWorkFolder()) + "/\xcf\xe0\xef\xea\xe0";
+    const QByteArray fileBytes = folderBytes + "/bad-\xff\xfe.mp3";
+    ASSERT_EQ(::mkdir(folderBytes.constData(), 0700), 0);
+    const int fd = ::open(fileBytes.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+
+    auto window = OpenMainWindow();
+    BrowseTo(*window, NativeFolderPath(TestWorkFolder()));
+    window->Dir1->setListIndex(window->Dir1->listCount() - 1);
+    window->Dir1->setFocus();
+    QTest::keyClick(window->Dir1, Qt::Key_Return);
+    EXPECT_EQ(EncodeFileName(window->Dir1->path()), folderBytes);
+    ASSERT_EQ(window->File1->listCount(), 1);
+    window->File1->setListIndex(0);
+    window->lblAdd_Click();
+    ASSERT_EQ(window->playlist().count(), 1);
+    const QString entry =
+        JoinEntryPath(window->playlist().folders().at(0), window->playlist().fileNames().at(0));
+    EXPECT_EQ(EncodeFileName(entry), fileBytes);
+}
+#endif

@@ -1,0 +1,49 @@
+#include "playlist/dropped_files.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "playlist/file_name_codec.h"
+#include "playlist/file_patterns.h"
+#include "tests/support/isolation.h"
+#include "tests/support/main_window.h"
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+// What a drop adds, in drop order: media files, a folder's media files but not its sub-folders;
+// other files, missing paths and addresses add nothing.
+TEST(DroppedFiles, AddsMediaFilesAndFoldersInDropOrder) {
+    const QString music = MakeFolder("music", {"b.mp3", "a.wav", "notes.txt"});
+    MakeFolder("music/inner", {"c.mp3"});
+    const QString work = NativeFolderPath(TestWorkFolder());
+    WriteBytes(WorkPath("one.MID"), {});
+    WriteBytes(WorkPath("text.txt"), {});
+    const QList<QUrl> urls = {
+        QUrl::fromLocalFile(WorkPath("one.MID")),
+        QUrl::fromLocalFile(WorkPath("text.txt")),
+        QUrl::fromLocalFile(music),
+        QUrl::fromLocalFile(WorkPath("missing.mp3")),
+        QUrl(QStringLiteral("http://host/x.mp3")),
+    };
+    const DroppedEntries dropped = CollectDroppedMedia(urls, FilePatternSet(kMediaFilePatterns));
+    EXPECT_EQ(dropped.fileNames, QStringList({"one.MID", "a.wav", "b.mp3"}));
+    EXPECT_EQ(dropped.folders, QStringList({work, music, music}));
+}
+
+#ifndef Q_OS_WIN
+// A file manager percent-escapes a name's bytes that aren't UTF-8; the entry keeps those bytes.
+TEST(DroppedFiles, KeepsNamesThatAreNotUtf8) {
+    const QByteArray fileBytes = QFile::encodeName(TestWorkFolder()) + "/bad-\xff\xfe.mp3";
+    const int fd = ::open(fileBytes.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    const QUrl url = QUrl::fromEncoded("file://" + fileBytes.toPercentEncoding("/"));
+    const DroppedEntries dropped = CollectDroppedMedia({url}, FilePatternSet(kMediaFilePatterns));
+    ASSERT_EQ(dropped.fileNames.size(), 1);
+    EXPECT_EQ(EncodeFileName(dropped.folders[0] + '/' + dropped.fileNames[0]), fileBytes);
+}
+#endif
