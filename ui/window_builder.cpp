@@ -1,6 +1,7 @@
 #include "ui/window_builder.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -13,6 +14,7 @@
 #include "ui/controls/playlist_box.h"
 #include "ui/controls/skin_image.h"
 #include "ui/controls/skin_label.h"
+#include "ui/skin_accessibility.h"
 
 namespace {
 
@@ -28,8 +30,9 @@ void PaintYellowOnBlack(QWidget* control) {
 }
 
 SkinLabel* MakeLabel(ControlKind kind, QWidget* window) {
-    SkinLabel* label =
-        kind == ControlKind::ValueLabel ? new ValueLabel(window) : new SkinLabel(window);
+    SkinLabel* label = kind == ControlKind::ValueLabel     ? new ValueLabel(window)
+                       : kind == ControlKind::CommandLabel ? new CommandLabel(window)
+                                                           : new SkinLabel(window);
     SetTextColour(label, kSkinTextColour);
     label->setAlignment(kind == ControlKind::CommandLabel ? Qt::AlignCenter
                                                           : Qt::AlignLeft | Qt::AlignVCenter);
@@ -98,6 +101,24 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* window, const StartContex
 
 }  // namespace
 
+QString HighDensityFile(const QString& file) {
+    const qsizetype dot = file.lastIndexOf(u'.');
+    return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
+}
+
+QPixmap LoadSkinPicture(const QString& file) {
+    // The format is named, so no image plugin is looked for or loaded.
+    const QByteArray format = file.mid(file.lastIndexOf(u'.') + 1).toUpper().toLatin1();
+    if (qGuiApp->devicePixelRatio() > 1) {
+        QPixmap sharp(HighDensityFile(file), format.constData());
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(file, format.constData());
+}
+
 void SetTextColour(QWidget* label, const QColor& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -114,6 +135,8 @@ QFont SkinFont(int pixelSize, bool bold) {
 }
 
 void SetUpSkinnedWindow(QWidget* window, QSize size) {
+    InstallSkinAccessibility();
+    window->setProperty(kSkinnedWindowProperty, true);
     window->setFixedSize(size);
     window->setFont(SkinFont());
 }
@@ -126,9 +149,11 @@ QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlS
         QWidget* control = MakeControl(*spec, window, start);
         control->setObjectName(QString::fromLatin1(spec->name));
         control->setGeometry(spec->rect);
+        if (const QString name = AccessibleNameOf(spec->name); !name.isEmpty())
+            control->setAccessibleName(name);
         if (spec->picture) {
             const QString file = QString::fromLatin1(spec->picture);
-            if (!pictures.contains(file)) pictures.insert(file, QPixmap(file));
+            if (!pictures.contains(file)) pictures.insert(file, LoadSkinPicture(file));
             static_cast<SkinImage*>(control)->setPicture(pictures.value(file));
         }
         control->setVisible(spec->visible);
