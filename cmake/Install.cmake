@@ -29,6 +29,8 @@ add_custom_command(OUTPUT changelog.Debian.gz
 add_custom_target(package_changelog ALL DEPENDS changelog.Debian.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/copyright
   ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz DESTINATION ${doc_dir})
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME lyrantel)
 
 # The man page is written from the program's own --help and --version, so the two never disagree.
 find_program(HELP2MAN_PROGRAM help2man)
@@ -50,8 +52,9 @@ set(CPACK_PACKAGE_NAME lyrantel)
 set(CPACK_PACKAGE_VENDOR "Lyrantel developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "composer of media playlists (M3U, PLS, WPL)")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Lyrantel walks drives and folders, lists their media files, and builds a playlist\n\
-from them that it saves as M3U, PLS or WPL or hands straight to a player.")
+  "Lyrantel walks drives and folders, lists their media files, and builds a\n\
+playlist from them that it saves as M3U, PLS or WPL or hands straight to a\n\
+player.")
 set(CPACK_PACKAGE_CONTACT "Lyrantel developers <lyrantel@example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
