@@ -36,8 +36,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/lintian-overrides
 find_program(HELP2MAN_PROGRAM help2man)
 if(HELP2MAN_PROGRAM)
   add_custom_command(OUTPUT lyrantel.1.gz
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-      ${HELP2MAN_PROGRAM} --no-info --section=1 "--name=compose media playlists (M3U, PLS, WPL)"
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+      ${HELP2MAN_PROGRAM} --no-info --locale=C.UTF-8 --section=1 "--name=compose media playlists (M3U, PLS, WPL)"
       --output=lyrantel.1 $<TARGET_FILE:lyrantel>
     COMMAND ${GZIP_PROGRAM} -9nf lyrantel.1
     DEPENDS lyrantel VERBATIM)
