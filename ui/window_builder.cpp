@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -106,17 +107,23 @@ QString HighDensityFile(const QString& file) {
     return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
 }
 
+QPixmap ReadPicture(const QString& file) {
+    // The format is named by the file's suffix and not guessed from the contents, so no image
+    // plugin is loaded: BMP and PNG are built into Qt.
+    QImageReader reader(file, file.mid(file.lastIndexOf(u'.') + 1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QPixmap LoadSkinPicture(const QString& file) {
-    // The format is named, so no image plugin is looked for or loaded.
-    const QByteArray format = file.mid(file.lastIndexOf(u'.') + 1).toUpper().toLatin1();
     if (qGuiApp->devicePixelRatio() > 1) {
-        QPixmap sharp(HighDensityFile(file), format.constData());
+        QPixmap sharp = ReadPicture(HighDensityFile(file));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QPixmap(file, format.constData());
+    return ReadPicture(file);
 }
 
 void SetTextColour(QWidget* label, const QColor& colour) {

@@ -33,6 +33,8 @@ inline const QColor kSkinTextColour(255, 255, 0);
 // A skin picture, "NAME.bmp", as the screens need it: on a high-density screen its twice as large
 // "NAME@2x.bmp", shown at the same size with twice the detail; elsewhere the file itself.
 QPixmap LoadSkinPicture(const QString& file);
+// A picture read as the format its suffix names, loading no image plugin.
+QPixmap ReadPicture(const QString& file);
 // The name of a picture's high-density file: "NAME.bmp" -> "NAME@2x.bmp".
 QString HighDensityFile(const QString& file);
 
