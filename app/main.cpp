@@ -9,6 +9,7 @@
 #include "platform/single_instance.h"
 #include "platform/startup_arguments.h"
 #include "ui/frm_main.h"
+#include "ui/missing_qt_texts.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     if (qtRussian.load(QStringLiteral("qtbase_ru"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtRussian);
+    MissingQtTexts missingQtTexts;
+    QApplication::installTranslator(&missingQtTexts);
 
     frmMain window;
     if (const QScreen* screen = window.screen())

@@ -12,6 +12,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   dpkg-dev python3 desktop-file-utils
   util-linux
+  lintian help2man appstream python3-pyatspi at-spi2-core dbus libxcb1-dev
 )
 
 missing=()

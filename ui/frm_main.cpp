@@ -30,7 +30,12 @@ StartContext frmMain::defaultStartContext() {
 frmMain::frmMain(StartContext start)
     : QWidget(nullptr, Qt::FramelessWindowHint), applicationDirectory_(start.applicationDirectory) {
     setWindowTitle(kApplicationTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/skin/icon.png")));
+    // Both sizes read as PNG by name: a QIcon made from the file would load every image plugin.
+    QIcon icon;
+    for (const QString& file :
+         {QStringLiteral(":/skin/icon.png"), HighDensityFile(QStringLiteral(":/skin/icon.png"))})
+        icon.addPixmap(ReadPicture(file));
+    setWindowIcon(icon);
     SetUpSkinnedWindow(this, {kMainWindowWidth, kMainWindowHeight});
     controls_ = BuildControls(this, MainWindowLayout(), start);
 

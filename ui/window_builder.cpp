@@ -1,6 +1,8 @@
 #include "ui/window_builder.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QPalette>
 
 #include "playlist/file_patterns.h"
@@ -13,6 +15,7 @@
 #include "ui/controls/skin_image.h"
 #include "ui/controls/skin_label.h"
 #include "ui/controls/text_box.h"
+#include "ui/skin_accessibility.h"
 
 namespace {
 
@@ -28,8 +31,9 @@ void PaintYellowOnBlack(QWidget* control) {
 }
 
 SkinLabel* MakeLabel(ControlKind kind, QWidget* window) {
-    SkinLabel* label =
-        kind == ControlKind::ValueLabel ? new ValueLabel(window) : new SkinLabel(window);
+    SkinLabel* label = kind == ControlKind::ValueLabel     ? new ValueLabel(window)
+                       : kind == ControlKind::CommandLabel ? new CommandLabel(window)
+                                                           : new SkinLabel(window);
     SetTextColour(label, kSkinTextColour);
     // Text starts at the top of the rectangle, as the layout's rectangles assume: a label taller
     // than its line keeps the line at the top.
@@ -100,6 +104,30 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* window, const StartContex
 
 }  // namespace
 
+QString HighDensityFile(const QString& file) {
+    const qsizetype dot = file.lastIndexOf(u'.');
+    return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
+}
+
+QPixmap ReadPicture(const QString& file) {
+    // The format is named by the file's suffix and not guessed from the contents, so no image
+    // plugin is loaded: BMP and PNG are built into Qt.
+    QImageReader reader(file, file.mid(file.lastIndexOf(u'.') + 1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+QPixmap LoadSkinPicture(const QString& file) {
+    if (qGuiApp->devicePixelRatio() > 1) {
+        QPixmap sharp = ReadPicture(HighDensityFile(file));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return ReadPicture(file);
+}
+
 void SetTextColour(QWidget* label, const QColor& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -116,6 +144,8 @@ QFont SkinFont(int pixelSize, bool bold) {
 }
 
 void SetUpSkinnedWindow(QWidget* window, QSize size) {
+    InstallSkinAccessibility();
+    window->setProperty(kSkinnedWindowProperty, true);
     window->setFixedSize(size);
     window->setFont(SkinFont());
 }
@@ -128,9 +158,11 @@ QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlS
         QWidget* control = MakeControl(*spec, window, start);
         control->setObjectName(QString::fromLatin1(spec->name));
         control->setGeometry(spec->rect);
+        if (const QString name = AccessibleNameOf(spec->name); !name.isEmpty())
+            control->setAccessibleName(name);
         if (spec->picture) {
             const QString file = QString::fromLatin1(spec->picture);
-            if (!pictures.contains(file)) pictures.insert(file, QPixmap(file));
+            if (!pictures.contains(file)) pictures.insert(file, LoadSkinPicture(file));
             static_cast<SkinImage*>(control)->setPicture(pictures.value(file));
         }
         control->setVisible(spec->visible);

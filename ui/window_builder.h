@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <span>
@@ -28,6 +29,14 @@ void SetUpSkinnedWindow(QWidget* window, QSize size);
 QFont SkinFont(int pixelSize = 13, bool bold = false);
 
 inline const QColor kSkinTextColour(255, 255, 0);
+
+// A skin picture, "NAME.bmp", as the screens need it: on a high-density screen its twice as large
+// "NAME@2x.bmp", shown at the same size with twice the detail; elsewhere the file itself.
+QPixmap LoadSkinPicture(const QString& file);
+// A picture read as the format its suffix names, loading no image plugin.
+QPixmap ReadPicture(const QString& file);
+// The name of a picture's high-density file: "NAME.bmp" -> "NAME@2x.bmp".
+QString HighDensityFile(const QString& file);
 
 // Sets the colour a label draws its text in.
 void SetTextColour(QWidget* label, const QColor& colour);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -133,4 +135,23 @@ TEST(Skin, ClicksOnTheTitleButtonsMinimiseAndClose) {
     window->showNormal();
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, {492, 12});
     EXPECT_FALSE(window->isVisible());
+}
+
+// Every picture of the skin has its high-density twin at exactly twice its size, so a window at
+// scale 2 shows the same layout with twice the detail.
+TEST(Skin, EveryPictureHasATwinAtTwiceItsSize) {
+    const QStringList pictures = QDir(QStringLiteral(":/skin")).entryList({"*.bmp", "*.png"});
+    int twins = 0;
+    for (const QString& name : pictures) {
+        if (name.contains(u'@')) continue;
+        SCOPED_TRACE(name.toStdString());
+        const QString file = QStringLiteral(":/skin/") + name;
+        const QImage picture(file);
+        const QImage sharp(HighDensityFile(file));
+        ASSERT_FALSE(picture.isNull());
+        ASSERT_FALSE(sharp.isNull());
+        EXPECT_EQ(sharp.size(), picture.size() * 2);
+        ++twins;
+    }
+    EXPECT_GE(twins, 9);  // the eight bitmaps and the window icon
 }

@@ -52,12 +52,12 @@ void PaintRecessedPanel(QPainter& painter, const QPainterPath& panel) {
 }
 
 // `metal` is a texture of the whole picture, so plates and frame share one pixel grid.
-void PaintRaisedPlate(QPainter& painter, const QRect& plate, const QImage& metal) {
+void PaintRaisedPlate(QPainter& painter, const QRect& plate, const QBrush& metal) {
     const QRectF area = Area(plate);
     QPainterPath shape;
     shape.addRoundedRect(area, 3, 3);
     painter.fillPath(shape.translated(1, 1), kEdgeShadow);
-    painter.fillPath(shape, QBrush(metal));
+    painter.fillPath(shape, metal);
     painter.strokePath(shape.translated(0.5, 0.5), QPen(kEdgeShadow, 1));
     QPainterPath rim;
     rim.addRoundedRect(area.adjusted(0.5, 0.5, -1.5, -1.5), 2.5, 2.5);
@@ -109,10 +109,19 @@ void PaintLamp(QPainter& painter, QPointF centre, qreal radius) {
     painter.drawEllipse(centre, radius, radius);
 }
 
+// A metal texture with a grain of one device pixel whatever the scale: painted on the scaled
+// picture's own pixels, not enlarged with it.
+QBrush MetalBrush(QSize size, int scale, QColor base, int amplitude, std::uint32_t seed) {
+    QBrush brush(BrushedMetalTexture(size * scale, base, amplitude, seed));
+    brush.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
+    return brush;
+}
+
 }  // namespace
 
-QImage PaintFramedPanel(const FramedPanelLayout& layout) {
-    QImage picture(layout.size, QImage::Format_RGB32);
+QImage PaintFramedPanel(const FramedPanelLayout& layout, int scale) {
+    QImage picture(layout.size * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(kPanelColor);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -120,8 +129,7 @@ QImage PaintFramedPanel(const FramedPanelLayout& layout) {
     QPainterPath outline;
     outline.addRoundedRect(QRectF(QPointF(0, 0), layout.size), layout.outerRadius,
                            layout.outerRadius);
-    painter.fillPath(outline,
-                     QBrush(BrushedMetalTexture(layout.size, kFrameColor, 5, layout.grainSeed)));
+    painter.fillPath(outline, MetalBrush(layout.size, scale, kFrameColor, 5, layout.grainSeed));
     PaintChromeBevel(painter, layout.size, layout.outerRadius);
 
     // The plates widen the frame: the panel steps around each of them with a two-pixel margin.
@@ -135,8 +143,7 @@ QImage PaintFramedPanel(const FramedPanelLayout& layout) {
     PaintRecessedPanel(painter, panel);
     PaintTitleStrip(painter, layout.titleStrip);
 
-    const QImage plateMetal =
-        BrushedMetalTexture(layout.size, kPlateColor, 6, layout.grainSeed + 1);
+    const QBrush plateMetal = MetalBrush(layout.size, scale, kPlateColor, 6, layout.grainSeed + 1);
     PaintRaisedPlate(painter, layout.topPlate, plateMetal);
     PaintRaisedPlate(painter, layout.bottomPlate, plateMetal);
     for (const QPointF& centre : layout.lampCentres) PaintLamp(painter, centre, layout.lampRadius);

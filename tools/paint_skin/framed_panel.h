@@ -23,5 +23,6 @@ struct FramedPanelLayout {
 };
 
 // A grey-green panel in a grainy gunmetal frame with a chrome outer bevel; the pixels outside the
-// rounded outline keep the panel colour, so the picture reads as a plain rectangle.
-QImage PaintFramedPanel(const FramedPanelLayout& layout);
+// rounded outline keep the panel colour, so the picture reads as a plain rectangle. The layout is
+// painted on `scale` x `scale` pixels for each of its own.
+QImage PaintFramedPanel(const FramedPanelLayout& layout, int scale = 1);

@@ -16,8 +16,9 @@ constexpr int kCloseLeft = 480;
 constexpr int kCloseCoveredColumns = 2;
 const QRectF kTitlePill(0, 0, 33, 12);  // relative to the minimise button
 
-QImage PaintOnto(QSize size, QColor ground, const QRectF& pill, bool lit) {
-    QImage picture(size, QImage::Format_RGB32);
+QImage PaintOnto(QSize size, int scale, QColor ground, const QRectF& pill, bool lit) {
+    QImage picture(size * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(ground);
     QPainter painter(&picture);
     PaintPill(painter, pill, lit ? RedPill() : SilverPill());
@@ -26,7 +27,7 @@ QImage PaintOnto(QSize size, QColor ground, const QRectF& pill, bool lit) {
 
 }  // namespace
 
-QImage BackgroundPicture() {
+QImage BackgroundPicture(int scale) {
     FramedPanelLayout layout;
     layout.size = {500, 300};
     layout.outerRadius = 9;
@@ -38,10 +39,10 @@ QImage BackgroundPicture() {
     layout.lampCentres = {{19.5, 288}, {35.5, 288}, {53.5, 288}};
     layout.lampRadius = 3.5;
     layout.grainSeed = 0x5EED'0500;
-    return PaintFramedPanel(layout);
+    return PaintFramedPanel(layout, scale);
 }
 
-QImage AboutPicture() {
+QImage AboutPicture(int scale) {
     FramedPanelLayout layout;
     layout.size = {306, 184};
     layout.outerRadius = 8;
@@ -53,20 +54,20 @@ QImage AboutPicture() {
     layout.lampCentres = {{13.5, 175.5}, {25.5, 175.5}, {37.5, 175.5}};
     layout.lampRadius = 2.5;
     layout.grainSeed = 0x5EED'0306;
-    return PaintFramedPanel(layout);
+    return PaintFramedPanel(layout, scale);
 }
 
-QImage ButtonPicture(bool lit) {
-    return PaintOnto({95, 23}, kPanelColor, QRectF(0, 0, 95, 23), lit);
+QImage ButtonPicture(bool lit, int scale) {
+    return PaintOnto({95, 23}, scale, kPanelColor, QRectF(0, 0, 95, 23), lit);
 }
 
-QImage MinimizePicture(bool lit) {
-    return PaintOnto({18, 12}, kFrameColor, kTitlePill, lit);
+QImage MinimizePicture(bool lit, int scale) {
+    return PaintOnto({18, 12}, scale, kFrameColor, kTitlePill, lit);
 }
 
-QImage ClosePicture(bool lit) {
-    QImage picture =
-        PaintOnto({18, 13}, kFrameColor, kTitlePill.translated(kMinimizeLeft - kCloseLeft, 0), lit);
+QImage ClosePicture(bool lit, int scale) {
+    QImage picture = PaintOnto({18, 13}, scale, kFrameColor,
+                               kTitlePill.translated(kMinimizeLeft - kCloseLeft, 0), lit);
     // A fine seam in close's first visible column shows that the pill is two buttons.
     QPainter painter(&picture);
     QColor seam = (lit ? RedPill() : SilverPill()).outline;

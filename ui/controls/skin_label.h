@@ -24,6 +24,14 @@ private:
     bool pressed_ = false;
 };
 
+// A label that runs a command when clicked, lying over a button picture. Screen readers see it as
+// a push button (ui/skin_accessibility).
+class CommandLabel : public SkinLabel {
+    Q_OBJECT
+public:
+    using SkinLabel::SkinLabel;
+};
+
 // A one-line value label: a text wider than the label is elided in the middle, and the whole text
 // becomes its tooltip.
 class ValueLabel : public SkinLabel {
