@@ -1,31 +1,83 @@
 #include "playlist/readers/text_decoding.h"
 
 #include <QStringDecoder>
+#include <algorithm>
+#include <optional>
+
+#include "playlist/readers/code_page_detection.h"
 
 namespace {
 
-QString DecodeEightBit(QByteArrayView bytes) {
+constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
+// Enough text to tell a code page by; more only makes a large file slow to open.
+constexpr qsizetype kDetectionSampleBytes = 64 * 1024;
+
+QStringDecoder EightBitDecoderFor(QByteArrayView bytes) {
 #ifdef Q_OS_WIN
-    QStringDecoder decoder(QStringConverter::System);
+    Q_UNUSED(bytes);
+    return QStringDecoder(QStringConverter::System);
 #else
-    QStringDecoder decoder("windows-1251");
+    const QByteArrayView sample = bytes.first(std::min(bytes.size(), kDetectionSampleBytes));
+    return QStringDecoder(EightBitCodePageOf(sample).constData());
 #endif
-    return decoder.decode(bytes);
+}
+
+bool IsLineEnd(char byte) {
+    return byte == '\n' || byte == '\r';
+}
+
+// Calls `take` with each line and the line end after it, so that the pieces join to the whole.
+template <typename Take>
+void ForEachLine(QByteArrayView bytes, Take take) {
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && !IsLineEnd(bytes[end])) ++end;
+        if (end < bytes.size()) ++end;
+        take(bytes.sliced(start, end - start));
+        start = end;
+    }
+}
+
+QString DecodeLineByLine(QByteArrayView bytes) {
+    QByteArray eightBitLines;
+    ForEachLine(bytes, [&](QByteArrayView line) {
+        if (eightBitLines.size() < kDetectionSampleBytes && !line.isValidUtf8())
+            eightBitLines += line;
+    });
+    QStringDecoder eightBit = EightBitDecoderFor(eightBitLines);
+    QString text;
+    text.reserve(bytes.size());
+    ForEachLine(bytes, [&](QByteArrayView line) {
+        text += line.isValidUtf8() ? QString::fromUtf8(line) : eightBit.decode(line);
+    });
+    return text;
 }
 
 }  // namespace
 
 QString DecodeText(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    return DecodeEightBit(bytes);
+    if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
+    return EightBitDecoderFor(bytes).decode(bytes);
+}
+
+QByteArrayView WithoutUtf8Mark(QByteArrayView bytes) {
+    return bytes.startsWith(kUtf8Mark) ? bytes.sliced(kUtf8Mark.size()) : bytes;
+}
+
+bool StartsWithUnicodeMark(QByteArrayView bytes) {
+    return QStringConverter::encodingForData(bytes).has_value();
 }
 
 QString DecodePlaylistBytes(QByteArrayView bytes) {
-    static constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
-    if (bytes.startsWith(kUtf8Bom)) bytes = bytes.sliced(kUtf8Bom.size());
-    return DecodeText(bytes);
+    if (!bytes.startsWith(kUtf8Mark)) {
+        if (const std::optional<QStringConverter::Encoding> unicode =
+                QStringConverter::encodingForData(bytes))
+            return QStringDecoder(*unicode).decode(bytes);  // the decoder drops the mark
+    }
+    bytes = WithoutUtf8Mark(bytes);
+    if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
+    return DecodeLineByLine(bytes);
 }
 
 QStringList PlaylistLines(const QString& text) {

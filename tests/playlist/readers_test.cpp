@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
@@ -177,6 +179,78 @@ TEST(WplReader, ReadsMediaAndTitle) {
         {"blanks only", "\xEF\xBB\xBF \r\n", {}},
     };
     for (const ReadCase& c : cases) ExpectReads(ReadWpl, c);
+}
+
+// Files in every Unicode form a byte-order mark names, in each type: the same entries come back.
+TEST(PlaylistReaders, ReadEveryUnicodeFormWithAMark) {
+    const QString entry = u"/m/Кино é ♫.mp3"_s;
+    const struct {
+        Reader read;
+        QString text;
+    } types[] = {
+        {ReadM3u, u"#EXTM3U\r\n#EXTINF:0,?-?\r\n%1\r\n/m/b.mp3\r\n"_s.arg(entry)},
+        {ReadPls,
+         u"[playlist]\r\nFile1=%1\r\nFile2=/m/b.mp3\r\nNumberOfEntries=2\r\n"_s.arg(entry)},
+        {ReadWpl,
+         u"<?wpl version=\"1.0\"?>\r\n<smil><body><seq><media src=\"%1\"/>"
+         "<media src=\"/m/b.mp3\"/></seq></body></smil>\r\n"_s.arg(entry)},
+    };
+    const QStringConverter::Encoding forms[] = {
+        QStringConverter::Utf8,    QStringConverter::Utf16LE, QStringConverter::Utf16BE,
+        QStringConverter::Utf32LE, QStringConverter::Utf32BE,
+    };
+    for (const auto& type : types) {
+        for (const QStringConverter::Encoding form : forms) {
+            QStringEncoder encoder(form, QStringEncoder::Flag::WriteBom);
+            const QByteArray bytes = encoder.encode(type.text);
+            SCOPED_TRACE(testing::Message() << QStringConverter::nameForEncoding(form) << ": "
+                                            << type.text.first(10).toStdString());
+            const ReadResult result = type.read(bytes, kFolder);
+            ASSERT_TRUE(result.contents) << result.error.toStdString();
+            EXPECT_EQ(result.contents->entryPaths, Native({entry, "/m/b.mp3"}));
+        }
+    }
+}
+
+// Text in no Unicode form: each line that isn't UTF-8 is read in the code page found over such
+// lines; the WPL reader follows the XML declaration.
+TEST(PlaylistReaders, FindTheCodePageOfEightBitText) {
+    const ReadCase m3uCases[] = {
+        {"one Latin-1 name", "/m/R\xF8yksopp - Eple.mp3\r\n", {u"/m/Røyksopp - Eple.mp3"_s}},
+        {"Latin-1 names",
+         "/m/Bj\xF6rk - J\xF3ga.mp3\r\n/m/Caf\xE9 del Mar.mp3\r\n/m/Coraz\xF3n.mp3\r\n",
+         {u"/m/Björk - Jóga.mp3"_s, u"/m/Café del Mar.mp3"_s, u"/m/Corazón.mp3"_s}},
+        {"Windows-1251 names",
+         "/m/\xCF\xE5\xF1\xED\xFF \xEE \xF2\xF0\xE5\xE2\xEE\xE3\xE5.mp3\r\n/m/\xC7\xE8\xEC\xE0.mp3",
+         {u"/m/Песня о тревоге.mp3"_s, u"/m/Зима.mp3"_s}},
+        {"a Ukrainian name in Windows-1251",
+         "/m/\xB2\xE2\xE0\xED \xB3 \xBF\xE6\xE0\xEA.mp3",
+         {u"/m/Іван і їжак.mp3"_s}},
+        {"one Windows-1251 line among UTF-8 ones",
+         "/m/\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE.mp3\r\n/m/\xC7\xE8\xEC\xE0.mp3\r\n/m/"
+         "\xC3\xA9t\xC3\xA9.mp3",
+         {u"/m/Кино.mp3"_s, u"/m/Зима.mp3"_s, u"/m/été.mp3"_s}},
+        {"one Latin-1 line among UTF-8 ones",
+         "/m/\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE.mp3\n/m/R\xF8yksopp.mp3\n",
+         {u"/m/Кино.mp3"_s, u"/m/Røyksopp.mp3"_s}},
+    };
+    for (const ReadCase& c : m3uCases) ExpectReads(ReadM3u, c);
+
+    const ReadCase wplCases[] = {
+        {"declared Windows-1251",
+         "<?xml version=\"1.0\" encoding=\"windows-1251\"?><smil><media "
+         "src=\"/m/\xC7\xE8\xEC\xE0\"/>"
+         "</smil>",
+         {u"/m/Зима"_s}},
+        {"declared Latin-1, single quotes",
+         "<?xml version='1.0' encoding='ISO-8859-1'?><smil><media src=\"/m/R\xF8yksopp\"/></smil>",
+         {u"/m/Røyksopp"_s}},
+        {"declared UTF-8 but written in Windows-1251",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><smil><media src=\"/m/\xC7\xE8\xEC\xE0\"/>"
+         "</smil>",
+         {u"/m/Зима"_s}},
+    };
+    for (const ReadCase& c : wplCases) ExpectReads(ReadWpl, c);
 }
 
 TEST(PlaylistReaders, GiveTheReasonWhenTheFileIsNotTheirs) {
