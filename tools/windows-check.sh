@@ -18,6 +18,7 @@ ln -s /usr/include/gtest "$gtest_dir/gtest"
 flags=(
   -fsyntax-only -std=c++20 -Wall -Wextra -Wpedantic -Werror
   -DUNICODE -D_UNICODE -DWIN32 -DWIN64 -D_WIN64 -DMINGW_HAS_SECURE_API=1
+  -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_NETWORK_LIB -DQT_TESTLIB_LIB
   "-DLYRANTEL_VERSION=\"$version\""
   -isystem "$qt_headers" -isystem "$qt_headers/QtCore" -isystem "$qt_headers/QtGui"
   -isystem "$qt_headers/QtWidgets" -isystem "$qt_headers/QtNetwork" -isystem "$qt_headers/QtTest"
