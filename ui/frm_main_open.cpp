@@ -7,6 +7,7 @@
 #include "playlist/readers/playlist_readers.h"
 #include "ui/frm_main.h"
 #include "ui/message_box.h"
+#include "ui/read_progress.h"
 
 namespace {
 
@@ -24,8 +25,13 @@ void frmMain::lblOpen_Click() {
 }
 
 void frmMain::OpenPlaylistFile(const QString& path) {
-    // The whole file is read before anything changes: a file that can't be read changes nothing.
-    const ReadResult read = ReadPlaylistFile(path);
+    // The whole file is read before anything changes: a file that can't be read, or whose reading
+    // the user gives up, changes nothing.
+    const std::optional<ReadResult> finished =
+        ReadWithProgress(this, QStringLiteral("Чтение списка воспроизведения\n%1").arg(path),
+                         [path] { return ReadPlaylistFile(path); });
+    if (!finished) return;
+    const ReadResult& read = *finished;
     if (!read.contents) {
         ShowMessage(this, QStringLiteral("Не удалось открыть список воспроизведения\n%1\n\n%2")
                               .arg(path, read.error));

@@ -1,0 +1,45 @@
+#include "ui/read_progress.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+// Shorter than this a read is over before a progress window could be seen.
+constexpr int kBlinkMs = 300;
+
+bool IsOver(const QPointer<QThread>& worker) {
+    return worker.isNull() || worker->isFinished();
+}
+
+}  // namespace
+
+std::optional<ReadResult> ReadWithProgress(QWidget* parent, const QString& label,
+                                           std::function<ReadResult()> read) {
+    // Shared with the worker, which may outlive this call when the user gives up.
+    auto result = std::make_shared<std::optional<ReadResult>>();
+    QPointer<QThread> worker =
+        QThread::create([result, read = std::move(read)] { *result = read(); });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+
+    QEventLoop blink;
+    QObject::connect(worker, &QThread::finished, &blink, &QEventLoop::quit);
+    QTimer::singleShot(kBlinkMs, &blink, &QEventLoop::quit);
+    worker->start();
+    blink.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (!IsOver(worker)) {
+        QProgressDialog progress(label, QStringLiteral("Отмена"), 0, 0, parent);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        QObject::connect(worker, &QThread::finished, &progress, &QProgressDialog::accept);
+        // The worker may have ended before the connection was made.
+        if (!IsOver(worker)) progress.exec();
+        if (progress.wasCanceled() || !IsOver(worker)) return std::nullopt;
+    }
+    return std::move(*result);
+}
