@@ -54,3 +54,17 @@ void PlaylistModel::move(int from, int insertBefore) {
     folders_.move(from, to);
     endMoveRows();
 }
+
+void PlaylistModel::rearrange(const std::vector<int>& rows) {
+    QStringList fileNames, folders;
+    fileNames.reserve(static_cast<qsizetype>(rows.size()));
+    folders.reserve(static_cast<qsizetype>(rows.size()));
+    for (const int row : rows) {
+        fileNames.append(fileNames_.at(row));
+        folders.append(folders_.at(row));
+    }
+    beginResetModel();
+    fileNames_ = std::move(fileNames);
+    folders_ = std::move(folders);
+    endResetModel();
+}

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <vector>
 
 // The playlist: entry i is a media file's name and the folder that holds it. The visible playlist
 // shows the names column and the hidden list the folders column, so the two can never fall out of
@@ -30,6 +31,9 @@ public:
     // Moves one entry so that it stands before the entry now at `insertBefore` (the count: the
     // end).
     void move(int from, int insertBefore);
+
+    // Keeps the entries at these rows, in this order (see playlist_order.h); rows left out go.
+    void rearrange(const std::vector<int>& rows);
 
 private:
     QStringList fileNames_;

@@ -47,3 +47,12 @@ std::optional<qint64> RegularFileSize(const QString& path) {
     return info.size();
 #endif
 }
+
+bool PathExists(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat target {};
+    return ::stat(EncodeFileName(path).constData(), &target) == 0;
+#else
+    return QFileInfo::exists(path);
+#endif
+}

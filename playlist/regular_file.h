@@ -12,3 +12,6 @@ std::optional<QString> NotARegularFileReason(const QString& path);
 // The size of the regular file (or the file a link points to) at the path; nullopt for anything
 // else or nothing. Reaches names whose bytes aren't UTF-8 too.
 std::optional<qint64> RegularFileSize(const QString& path);
+
+// Whether anything (a file, a folder, a link to either) is at the path.
+bool PathExists(const QString& path);
