@@ -6,19 +6,24 @@
 #include "platform/app_info.h"
 
 const char* const kCommandKeysText =
-    "Keys:\n"
-    "  Ctrl+N             Новый\n"
-    "  Ctrl+O             Открыть\n"
-    "  Ctrl+S             Сохранить\n"
-    "  Ctrl+Q             Выход\n"
-    "  Insert, Enter      > (in the file list)\n"
-    "  Ctrl+Enter         >>\n"
-    "  Delete             < (in the playlist)\n"
-    "  Ctrl+Delete        <<\n"
-    "  Ctrl+Up, Ctrl+Down move the selected entry\n"
-    "  Ctrl+1, 2, 3       Media Player, WinAmp, Др. проигрыв.\n"
-    "  F2                 Настройки\n"
-    "  F1                 О программе\n";
+    "Keys (the playlist's commands are also in its context menu):\n"
+    "  Ctrl+N              Новый\n"
+    "  Ctrl+O              Открыть\n"
+    "  Ctrl+S              Сохранить\n"
+    "  Ctrl+Q              Выход\n"
+    "  Insert, Enter       > (in the file list)\n"
+    "  Ctrl+Enter          >>\n"
+    "  Delete              < (in the playlist)\n"
+    "  Ctrl+Delete         <<\n"
+    "  Ctrl+Up, Ctrl+Down  move the selected entry\n"
+    "  Ctrl+Shift+N        sort the playlist by name\n"
+    "  Ctrl+Shift+P        sort the playlist by path\n"
+    "  Ctrl+Shift+R        shuffle the playlist\n"
+    "  Ctrl+Shift+D        remove repeated entries\n"
+    "  Ctrl+Shift+M        remove entries whose file is missing\n"
+    "  Ctrl+1, 2, 3        Media Player, WinAmp, Др. проигрыв.\n"
+    "  F2                  Настройки\n"
+    "  F1                  О программе\n";
 
 StartupRequest ReadStartupArguments(const QStringList& arguments, const QString& workingFolder) {
     QCommandLineParser parser;

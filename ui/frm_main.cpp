@@ -80,6 +80,7 @@ frmMain::frmMain(StartContext start)
     wireHandlers();
     wireSkin();
     wireKeys();
+    wirePlaylistMenu();
     setFocusOrder();
     Form_Load();
 }

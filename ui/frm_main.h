@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class DriveList;
 class FileList;
 class FolderList;
@@ -77,6 +78,13 @@ public:
     void lstPL_MoveSelectedUp();
     void lstPL_MoveSelectedDown();
     void lstPL_FilesDropped(const QList<QUrl>& urls);
+    // The playlist's context menu: ordering and clean-up, each reporting how many entries changed.
+    void lstPL_SortByName();
+    void lstPL_SortByPath();
+    void lstPL_Shuffle();
+    void lstPL_RemoveRepeats();
+    void lstPL_RemoveMissing();
+    QMenu* playlistMenu() const { return playlistMenu_; }
     // Appends entries up to the playlist's limit, and says so when some don't fit.
     void AppendEntries(const QStringList& fileNames, const QStringList& folders);
 
@@ -117,6 +125,9 @@ private:
     void wireHandlers();
     void wireSkin();
     void wireKeys();
+    void wirePlaylistMenu();
+    // Keeps the entries at `rows` in that order and says how many changed places or went.
+    void RearrangePlaylist(const std::vector<int>& rows, const QString& countCaption);
     void setFocusOrder();
 
     // Declared before the controls' wiring uses it; the views let go of it when it goes.
@@ -127,6 +138,7 @@ private:
     QString applicationDirectory_;
     SettingValues settingsAtLoad_;
     bool unloaded_ = false;
+    QMenu* playlistMenu_ = nullptr;
 
 public:
     // The controls the handlers use, by their names in the layout.

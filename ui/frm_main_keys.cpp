@@ -1,4 +1,5 @@
 // Every command label has a key; the skin shows none of them (the README and --help list them).
+// Moving the selected entry and the ordering commands take their keys from the playlist menu.
 #include <QShortcut>
 
 #include "ui/controls/file_list.h"
@@ -19,8 +20,6 @@ void frmMain::wireKeys() {
         {QKeySequence(Qt::CTRL | Qt::Key_1), &frmMain::lblMP_Click},
         {QKeySequence(Qt::CTRL | Qt::Key_2), &frmMain::lblWA_Click},
         {QKeySequence(Qt::CTRL | Qt::Key_3), &frmMain::lblOther_Click},
-        {QKeySequence(Qt::CTRL | Qt::Key_Up), &frmMain::lstPL_MoveSelectedUp},
-        {QKeySequence(Qt::CTRL | Qt::Key_Down), &frmMain::lstPL_MoveSelectedDown},
     };
     for (const auto& [key, handler] : windowKeys)
         connect(new QShortcut(key, this), &QShortcut::activated, this, handler);

@@ -104,6 +104,28 @@ TEST_F(CommandKeys, WindowKeysOpenTheirWindowsAndRunThePlayers) {
     EXPECT_FALSE(window_->isVisible());
 }
 
+TEST_F(CommandKeys, PlaylistMenuKeysWorkWithoutTheMenu) {
+    window_->lblAddAll_Click();
+    window_->lblAddAll_Click();
+    const struct {
+        const char* name;
+        QKeyCombination key;
+        QString message;
+    } rows[] = {
+        {"Сортировать по имени", Qt::CTRL | Qt::SHIFT | Qt::Key_N, "Переставлено записей: 4."},
+        {"Сортировать по пути", Qt::CTRL | Qt::SHIFT | Qt::Key_P, "Переставлено записей: 0."},
+        {"Убрать повторы", Qt::CTRL | Qt::SHIFT | Qt::Key_D, "Убрано повторов: 3."},
+        {"Убрать отсутствующие", Qt::CTRL | Qt::SHIFT | Qt::Key_M,
+         "Убрано отсутствующих файлов: 0."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(press(window_->Dir1, row.key), (QStringList{"QMessageBox", row.message}));
+    }
+    EXPECT_EQ(window_->playlist().fileNames(), (QStringList{"a.mp3", "b.mp3", "c.mp3"}));
+    EXPECT_EQ(press(window_->File1, Qt::CTRL | Qt::SHIFT | Qt::Key_R).value(0), "QMessageBox");
+}
+
 // The colour of a list's selected row, as it is drawn.
 QColor SelectedRowColour(ListBox* list) {
     const QRect row =

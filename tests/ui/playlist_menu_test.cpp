@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QMenu>
+
+#include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+
+namespace {
+
+// Entries as "folder/name", the folder read from lstP and the name from lstPL, row by row.
+QStringList Shown(const frmMain& window) {
+    EXPECT_EQ(window.lstPL->listCount(), window.lstP->listCount());
+    QStringList entries;
+    for (int row = 0; row < window.lstPL->listCount(); ++row)
+        entries.append(QDir(window.lstP->item(row)).dirName() + '/' + window.lstPL->item(row));
+    return entries;
+}
+
+QAction* MenuItem(const frmMain& window, const QString& text) {
+    for (QAction* action : window.playlistMenu()->actions())
+        if (action->text() == text) return action;
+    ADD_FAILURE() << "no menu item " << text.toStdString();
+    return nullptr;
+}
+
+}  // namespace
+
+// Each command on a small playlist: both lists in step, the selection, and the count it reports.
+TEST(PlaylistMenu, EachCommandRearrangesBothListsAndSaysHowManyChanged) {
+    const QString one = MakeFolder("one", {"track 10.mp3", "Track 2.mp3", "a.mp3"});
+    const QString two = MakeFolder("two", {"b.mp3"});
+    struct Case {
+        const char* item;
+        QStringList entries;
+        QString selected;  // the entry selected afterwards ("one/a.mp3" was selected before)
+        QString message;
+    } cases[] = {
+        {"Сортировать по имени",
+         {"one/a.mp3", "two/b.mp3", "one/gone.mp3", "one/Track 2.mp3", "one/track 10.mp3",
+          "one/track 10.mp3"},
+         "one/a.mp3",
+         "Переставлено записей: 6."},
+        {"Сортировать по пути",
+         {"one/a.mp3", "one/gone.mp3", "one/Track 2.mp3", "one/track 10.mp3", "one/track 10.mp3",
+          "two/b.mp3"},
+         "one/a.mp3",
+         "Переставлено записей: 4."},
+        {"Убрать повторы",
+         {"one/track 10.mp3", "one/Track 2.mp3", "one/a.mp3", "one/gone.mp3", "two/b.mp3"},
+         "one/a.mp3",
+         "Убрано повторов: 1."},
+        {"Убрать отсутствующие",
+         {"one/track 10.mp3", "one/Track 2.mp3", "one/a.mp3", "one/track 10.mp3", "two/b.mp3"},
+         "one/a.mp3",
+         "Убрано отсутствующих файлов: 1."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        auto window = OpenMainWindow();
+        window->playlist().append(
+            {"track 10.mp3", "Track 2.mp3", "a.mp3", "gone.mp3", "track 10.mp3", "b.mp3"},
+            {one, one, one, one, one, two});
+        window->lstPL->setListIndex(2);
+        ModalAnswer user;
+        MenuItem(*window, QString::fromUtf8(c.item))->trigger();
+        EXPECT_EQ(Shown(*window), c.entries);
+        EXPECT_EQ(Shown(*window).value(window->lstPL->listIndex()), c.selected);
+        EXPECT_EQ(user.messages(), QStringList{c.message});
+    }
+}
+
+// Removing the selected entry moves the selection as "<" does; shuffling keeps every entry.
+TEST(PlaylistMenu, SelectionAndShuffle) {
+    const QString one = MakeFolder("one", {"a.mp3"});
+    auto window = OpenMainWindow();
+    window->playlist().append({"a.mp3", "gone.mp3", "a.mp3"}, {one, one, one});
+    window->lstPL->setListIndex(1);
+    {
+        ModalAnswer user;
+        MenuItem(*window, QStringLiteral("Убрать отсутствующие"))->trigger();
+    }
+    EXPECT_EQ(Shown(*window), QStringList({"one/a.mp3", "one/a.mp3"}));
+    EXPECT_EQ(window->lstPL->listIndex(), 1);
+
+    QStringList names;
+    for (int i = 0; i < 200; ++i) names.append(QStringLiteral("%1.mp3").arg(i));
+    window->lblDelAll_Click();
+    window->playlist().append(names, QStringList(names.size(), one));
+    ModalAnswer user;
+    MenuItem(*window, QStringLiteral("Перемешать"))->trigger();
+    QStringList shuffled = window->playlist().fileNames();
+    EXPECT_NE(shuffled, names);
+    shuffled.sort();
+    names.sort();
+    EXPECT_EQ(shuffled, names);
+    EXPECT_EQ(window->lstP->listCount(), 200);
+}
+
+// The Menu key (and a right click, which the system turns into the same event) opens the menu.
+TEST(PlaylistMenu, OpensOverThePlaylist) {
+    auto window = OpenMainWindow();
+    window->show();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QApplication::sendEvent(window->lstPL->viewport(), &menuKey);
+    EXPECT_TRUE(window->playlistMenu()->isVisible());
+    window->playlistMenu()->hide();
+}
