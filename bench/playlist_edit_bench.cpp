@@ -1,5 +1,5 @@
 // Edits of a full playlist (32,767 entries): removing the first entry, moving the first entry to
-// the end, and dropping a folder of 20,000 media files onto it.
+// the end, dropping a folder of 20,000 media files onto it, and the ordering and clean-up commands.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -8,6 +8,7 @@
 
 #include "playlist/entry_path.h"
 #include "playlist/playlist_limits.h"
+#include "playlist/playlist_order.h"
 #include "ui/controls/playlist_box.h"
 #include "ui/frm_main.h"
 
@@ -58,5 +59,41 @@ void BM_DropFolderOf20000Files(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DropFolderOf20000Files)->Unit(benchmark::kMillisecond);
+
+// The playlist menu's commands as their handlers run them, without the closing message: the new
+// order of a full playlist of distinct entries in shuffled order, applied to both lists.
+void BM_RearrangeFullPlaylist(benchmark::State& state) {
+    frmMain window;
+    window.show();
+    QStringList names, folders;
+    for (const int i : ShuffledOrder(kMaxPlaylistEntries)) {
+        names.append(QStringLiteral("Track %1 - some artist name.mp3").arg(i % 500));
+        folders.append(QStringLiteral("/home/user/Music/Album %1").arg(i / 500));
+    }
+    const auto orderOf = [&](const PlaylistModel& playlist) {
+        switch (state.range(0)) {
+            case 0:
+                return OrderByName(playlist.fileNames());
+            case 1:
+                return OrderByPath(playlist.folders(), playlist.fileNames());
+            case 2:
+                return ShuffledOrder(playlist.count());
+            default:
+                return WithoutRepeats(playlist.folders(), playlist.fileNames());
+        }
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.lblDelAll_Click();
+        window.playlist().append(names, folders);
+        state.ResumeTiming();
+        window.playlist().rearrange(orderOf(window.playlist()));
+        benchmark::DoNotOptimize(window.lstPL->listCount());
+    }
+}
+BENCHMARK(BM_RearrangeFullPlaylist)
+    ->ArgName("command")
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

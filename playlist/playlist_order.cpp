@@ -1,5 +1,6 @@
 #include "playlist/playlist_order.h"
 
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSet>
 #include <algorithm>
@@ -30,9 +31,9 @@ QString NaturalKey(QStringView text) {
     qsizetype i = 0;
     while (i < text.size()) {
         if (!IsDigit(text[i])) {
-            const qsizetype start = i;
-            while (i < text.size() && !IsDigit(text[i])) ++i;
-            key += text.sliced(start, i - start).toString().toCaseFolded();
+            // Folding code unit by code unit leaves letters outside the BMP as they are.
+            key += QChar(QChar::toCaseFolded(text[i].unicode()));
+            ++i;
             continue;
         }
         while (i + 1 < text.size() && text[i] == u'0' && IsDigit(text[i + 1])) ++i;
@@ -45,15 +46,28 @@ QString NaturalKey(QStringView text) {
     return key;
 }
 
-// Keys are made once per entry rather than in each of the n log n comparisons.
-template <typename TextOf>
-RowOrder NaturalOrder(qsizetype count, TextOf textOf) {
-    QStringList keys;
-    keys.reserve(count);
-    for (qsizetype row = 0; row < count; ++row) keys.append(NaturalKey(textOf(row)));
-    RowOrder rows = AllRows(count);
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return keys[a] < keys[b]; });
-    return rows;
+std::vector<QString> NaturalKeys(const QStringList& texts) {
+    std::vector<QString> keys;
+    keys.reserve(static_cast<std::size_t>(texts.size()));
+    for (const QString& text : texts) keys.push_back(NaturalKey(text));
+    return keys;
+}
+
+// Each folder's place among the distinct folders in natural order. A playlist holds many entries
+// of few folders, so each folder's key is made once.
+std::vector<int> FolderRanks(const QStringList& folders) {
+    QHash<QString, int> rankOf;
+    for (const QString& folder : folders) rankOf.insert(folder, 0);
+    QStringList distinct = rankOf.keys();
+    const std::vector<QString> keys = NaturalKeys(distinct);
+    std::vector<int> order = AllRows(distinct.size());
+    std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    for (int rank = 0; rank < static_cast<int>(order.size()); ++rank)
+        rankOf[distinct[order[rank]]] = rank;
+    std::vector<int> ranks;
+    ranks.reserve(static_cast<std::size_t>(folders.size()));
+    for (const QString& folder : folders) ranks.push_back(rankOf.value(folder));
+    return ranks;
 }
 
 template <typename Keep>
@@ -68,12 +82,22 @@ RowOrder RowsThat(qsizetype count, Keep keep) {
 }  // namespace
 
 RowOrder OrderByName(const QStringList& fileNames) {
-    return NaturalOrder(fileNames.size(), [&](qsizetype row) { return fileNames[row]; });
+    // Keys are made once per entry rather than in each of the n log n comparisons.
+    const std::vector<QString> keys = NaturalKeys(fileNames);
+    RowOrder rows = AllRows(fileNames.size());
+    std::stable_sort(rows.begin(), rows.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    return rows;
 }
 
 RowOrder OrderByPath(const QStringList& folders, const QStringList& fileNames) {
-    return NaturalOrder(fileNames.size(),
-                        [&](qsizetype row) { return JoinEntryPath(folders[row], fileNames[row]); });
+    const std::vector<int> folderRanks = FolderRanks(folders);
+    const std::vector<QString> nameKeys = NaturalKeys(fileNames);
+    RowOrder rows = AllRows(fileNames.size());
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        if (folderRanks[a] != folderRanks[b]) return folderRanks[a] < folderRanks[b];
+        return nameKeys[a] < nameKeys[b];
+    });
+    return rows;
 }
 
 RowOrder ShuffledOrder(int count) {

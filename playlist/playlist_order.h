@@ -8,7 +8,8 @@
 // PlaylistModel::rearrange applies to both columns at once.
 using RowOrder = std::vector<int>;
 
-// Natural order, blind to case: "track 2" before "Track 10". Equal keys keep their order.
+// Natural order, blind to case: "track 2" before "Track 10". Equal keys keep their order. By path
+// is by folder, then by name within each folder.
 RowOrder OrderByName(const QStringList& fileNames);
 RowOrder OrderByPath(const QStringList& folders, const QStringList& fileNames);
 
