@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include "playlist/entry_path.h"
 #include "playlist/playlist_limits.h"
@@ -59,6 +60,22 @@ void BM_DropFolderOf20000Files(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DropFolderOf20000Files)->Unit(benchmark::kMillisecond);
+
+// "<<" of a full playlist taken back: the whole playlist returns to both lists.
+void BM_UndoClearOfFullPlaylist(benchmark::State& state) {
+    frmMain window;
+    window.show();
+    Fill(window, kMaxPlaylistEntries);
+    window.lblDelAll_Click();
+    for (auto _ : state) {
+        window.history()->undo();
+        benchmark::DoNotOptimize(window.lstPL->listCount());
+        state.PauseTiming();
+        window.history()->redo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoClearOfFullPlaylist)->Unit(benchmark::kMillisecond);
 
 // The playlist menu's commands as their handlers run them, without the closing message: the new
 // order of a full playlist of distinct entries in shuffled order, applied to both lists.

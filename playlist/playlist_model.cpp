@@ -63,8 +63,13 @@ void PlaylistModel::rearrange(const std::vector<int>& rows) {
         fileNames.append(fileNames_.at(row));
         folders.append(folders_.at(row));
     }
+    setEntries(fileNames, folders);
+}
+
+void PlaylistModel::setEntries(const QStringList& fileNames, const QStringList& folders) {
+    Q_ASSERT(fileNames.size() == folders.size());
     beginResetModel();
-    fileNames_ = std::move(fileNames);
-    folders_ = std::move(folders);
+    fileNames_ = fileNames;
+    folders_ = folders;
     endResetModel();
 }

@@ -32,6 +32,8 @@ public:
     // end).
     void move(int from, int insertBefore);
 
+    // Replaces every entry at once (taking a step back or forth in the playlist's history).
+    void setEntries(const QStringList& fileNames, const QStringList& folders);
     // Keeps the entries at these rows, in this order (see playlist_order.h); rows left out go.
     void rearrange(const std::vector<int>& rows);
 

@@ -80,6 +80,7 @@ frmMain::frmMain(StartContext start)
     wireHandlers();
     wireSkin();
     wireKeys();
+    wireHistory();
     wirePlaylistMenu();
     setFocusOrder();
     Form_Load();

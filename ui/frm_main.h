@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "output/playlist_file.h"
 #include "platform/settings_keys.h"
@@ -14,6 +15,7 @@
 class QComboBox;
 class QLineEdit;
 class QMenu;
+class QUndoStack;
 class DriveList;
 class FileList;
 class FolderList;
@@ -85,6 +87,16 @@ public:
     void lstPL_RemoveRepeats();
     void lstPL_RemoveMissing();
     QMenu* playlistMenu() const { return playlistMenu_; }
+    // The playlist's history: every change above is one step, taken back and made again whole
+    // ("Отменить", "Повторить" in the playlist menu).
+    QUndoStack* history() const { return history_; }
+    struct PlaylistState {
+        QStringList fileNames;
+        QStringList folders;
+        int selected;
+    };
+    PlaylistState playlistState() const;
+    void restorePlaylist(const PlaylistState& state);
     // Appends entries up to the playlist's limit, and says so when some don't fit.
     void AppendEntries(const QStringList& fileNames, const QStringList& folders);
 
@@ -126,8 +138,13 @@ private:
     void wireSkin();
     void wireKeys();
     void wirePlaylistMenu();
-    // Keeps the entries at `rows` in that order and says how many changed places or went.
-    void RearrangePlaylist(const std::vector<int>& rows, const QString& countCaption);
+    void wireHistory();
+    // Runs a change of the playlist and records it as one step of its history, named `what`.
+    void changePlaylist(const QString& what, const std::function<void()>& change);
+    // Keeps the entries at `rows` in that order, as the history step `what`, and says how many
+    // changed places or went.
+    void RearrangePlaylist(const std::vector<int>& rows, const QString& what,
+                           const QString& countCaption);
     void setFocusOrder();
 
     // Declared before the controls' wiring uses it; the views let go of it when it goes.
@@ -139,6 +156,8 @@ private:
     SettingValues settingsAtLoad_;
     bool unloaded_ = false;
     QMenu* playlistMenu_ = nullptr;
+    QUndoStack* history_ = nullptr;
+    int changeDepth_ = 0;
 
 public:
     // The controls the handlers use, by their names in the layout.

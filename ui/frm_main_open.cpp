@@ -45,8 +45,10 @@ void frmMain::OpenPlaylistFile(const QString& path) {
         folders.append(std::move(split.folder));
         fileNames.append(std::move(split.fileName));
     }
-    lblNew_Click();
-    AppendEntries(fileNames, folders);
+    changePlaylist(QStringLiteral("открытие"), [&] {
+        lblNew_Click();
+        AppendEntries(fileNames, folders);
+    });
     // The reader took the file by its extension, so it names one of the types.
     const PlaylistType type = PlaylistTypeOfFile(path).value_or(PlaylistType::M3U);
     cmbPLType->setCurrentIndex(static_cast<int>(type));

@@ -11,7 +11,10 @@
 void frmMain::AppendEntries(const QStringList& fileNames, const QStringList& folders) {
     const qsizetype room = kMaxPlaylistEntries - playlist_.count();
     const qsizetype taken = std::min(fileNames.size(), room);
-    if (taken > 0) playlist_.append(fileNames.mid(0, taken), folders.mid(0, taken));
+    if (taken > 0) {
+        changePlaylist(QStringLiteral("добавление"),
+                       [&] { playlist_.append(fileNames.mid(0, taken), folders.mid(0, taken)); });
+    }
     if (taken < fileNames.size()) ShowMessage(this, kPlaylistFullMessage);
 }
 
@@ -28,38 +31,44 @@ void frmMain::lblAddAll_Click() {
 }
 
 void frmMain::lblDelAll_Click() {
-    playlist_.clear();
+    changePlaylist(QStringLiteral("очистку"), [this] { playlist_.clear(); });
 }
 
 void frmMain::lblNew_Click() {
-    lblDelAll_Click();
+    changePlaylist(QStringLiteral("новый список"), [this] { lblDelAll_Click(); });
 }
 
 void frmMain::lblDel_Click() {
     const int selected = lstPL->listIndex();
     if (selected < 0) return;
-    playlist_.removeAt(selected);
-    // The entry that took its place, or the new last one, is selected and shown.
-    lstPL->setListIndex(std::min(selected, playlist_.count() - 1));
-    lstPL_Click();
+    changePlaylist(QStringLiteral("удаление"), [&] {
+        playlist_.removeAt(selected);
+        // The entry that took its place, or the new last one, is selected and shown.
+        lstPL->setListIndex(std::min(selected, playlist_.count() - 1));
+        lstPL_Click();
+    });
 }
 
 void frmMain::lstPL_MoveEntry(int from, int insertBefore) {
-    playlist_.move(from, insertBefore);
+    changePlaylist(QStringLiteral("перемещение"), [&] { playlist_.move(from, insertBefore); });
 }
 
 void frmMain::lstPL_MoveSelectedUp() {
     const int selected = lstPL->listIndex();
     if (selected <= 0) return;
-    playlist_.move(selected, selected - 1);
-    lstPL->setListIndex(selected - 1);
+    changePlaylist(QStringLiteral("перемещение"), [&] {
+        playlist_.move(selected, selected - 1);
+        lstPL->setListIndex(selected - 1);
+    });
 }
 
 void frmMain::lstPL_MoveSelectedDown() {
     const int selected = lstPL->listIndex();
     if (selected < 0 || selected + 1 >= playlist_.count()) return;
-    playlist_.move(selected, selected + 2);
-    lstPL->setListIndex(selected + 1);
+    changePlaylist(QStringLiteral("перемещение"), [&] {
+        playlist_.move(selected, selected + 2);
+        lstPL->setListIndex(selected + 1);
+    });
 }
 
 void frmMain::lstPL_FilesDropped(const QList<QUrl>& urls) {

@@ -2,6 +2,7 @@
 // that act on the selected entry, and the ordering and clean-up commands, each also on a key.
 #include <QAction>
 #include <QMenu>
+#include <QUndoStack>
 
 #include "playlist/playlist_order.h"
 #include "ui/controls/playlist_box.h"
@@ -27,6 +28,16 @@ void frmMain::wirePlaylistMenu() {
         action->setShortcut(key);
         addAction(action);
     };
+    QAction* undo = history_->createUndoAction(menu, QStringLiteral("Отменить"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = history_->createRedoAction(menu, QStringLiteral("Повторить"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {undo, redo}) {
+        menu->addAction(action);
+        addAction(action);
+    }
+    menu->addSeparator();
     // The playlist handles Delete itself; the menu only shows the key.
     QAction* remove = menu->addAction(QStringLiteral("Удалить"), this, &frmMain::lblDel_Click);
     remove->setShortcut(QKeySequence(Qt::Key_Delete));
@@ -61,45 +72,51 @@ void frmMain::wirePlaylistMenu() {
 }
 
 void frmMain::lstPL_SortByName() {
-    RearrangePlaylist(OrderByName(playlist_.fileNames()), QStringLiteral("Переставлено записей"));
+    RearrangePlaylist(OrderByName(playlist_.fileNames()), QStringLiteral("сортировку"),
+                      QStringLiteral("Переставлено записей"));
 }
 
 void frmMain::lstPL_SortByPath() {
     RearrangePlaylist(OrderByPath(playlist_.folders(), playlist_.fileNames()),
-                      QStringLiteral("Переставлено записей"));
+                      QStringLiteral("сортировку"), QStringLiteral("Переставлено записей"));
 }
 
 void frmMain::lstPL_Shuffle() {
-    RearrangePlaylist(ShuffledOrder(playlist_.count()), QStringLiteral("Переставлено записей"));
+    RearrangePlaylist(ShuffledOrder(playlist_.count()), QStringLiteral("перемешивание"),
+                      QStringLiteral("Переставлено записей"));
 }
 
 void frmMain::lstPL_RemoveRepeats() {
     RearrangePlaylist(WithoutRepeats(playlist_.folders(), playlist_.fileNames()),
-                      QStringLiteral("Убрано повторов"));
+                      QStringLiteral("удаление повторов"), QStringLiteral("Убрано повторов"));
 }
 
 void frmMain::lstPL_RemoveMissing() {
     RearrangePlaylist(WithoutMissing(playlist_.folders(), playlist_.fileNames()),
+                      QStringLiteral("удаление отсутствующих"),
                       QStringLiteral("Убрано отсутствующих файлов"));
 }
 
-void frmMain::RearrangePlaylist(const RowOrder& rows, const QString& countCaption) {
+void frmMain::RearrangePlaylist(const RowOrder& rows, const QString& what,
+                                const QString& countCaption) {
     const int before = playlist_.count();
     const int changed = static_cast<int>(rows.size()) == before
                             ? MovedCount(rows)
                             : before - static_cast<int>(rows.size());
     if (changed > 0) {
-        const int selected = lstPL->listIndex();
-        playlist_.rearrange(rows);
-        // The selected entry stays selected where it went; when it went away, the selection moves
-        // as "<" moves it.
-        const auto kept = std::find(rows.begin(), rows.end(), selected);
-        const int newRow = kept != rows.end() ? static_cast<int>(kept - rows.begin())
-                                              : std::min(selected, playlist_.count() - 1);
-        if (selected >= 0) {
-            lstPL->setListIndex(newRow);
-            lstPL_Click();
-        }
+        changePlaylist(what, [&] {
+            const int selected = lstPL->listIndex();
+            playlist_.rearrange(rows);
+            // The selected entry stays selected where it went; when it went away, the selection
+            // moves as "<" moves it.
+            const auto kept = std::find(rows.begin(), rows.end(), selected);
+            const int newRow = kept != rows.end() ? static_cast<int>(kept - rows.begin())
+                                                  : std::min(selected, playlist_.count() - 1);
+            if (selected >= 0) {
+                lstPL->setListIndex(newRow);
+                lstPL_Click();
+            }
+        });
     }
     ShowMessage(this, QStringLiteral("%1: %2.").arg(countCaption).arg(changed));
 }
