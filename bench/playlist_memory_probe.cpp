@@ -2,8 +2,9 @@
 // Cyrillic paths as long as Linux allows (4,095 bytes), as WPL, which writes each Cyrillic letter
 // as a 7-byte character reference. One step per process, so that the peak is the step's own.
 //
-// Usage: playlist_memory_probe save|open FILE.wpl
-// Prints one JSON object: the step, the file's size, the memory the process held just before the
+// Usage: playlist_memory_probe save|open|read FILE.wpl
+// "read" is the reading part of an open alone (ReadPlaylistFile), for context. Prints one JSON
+// object: the step, the file's size, the memory the process held just before the
 // step and its peak during it (ru_maxrss), in bytes. Exits 1 when the step did not succeed.
 #include <sys/resource.h>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 
 #include "output/playlist_file.h"
 #include "playlist/playlist_limits.h"
+#include "playlist/readers/playlist_readers.h"
 #include "ui/controls/playlist_box.h"
 #include "ui/frm_main.h"
 
@@ -65,11 +67,14 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 3 || (arguments[1] != u"save" && arguments[1] != u"open")) {
-        std::fputs("usage: playlist_memory_probe save|open FILE.wpl\n", stderr);
+    const QStringList steps = {QStringLiteral("save"), QStringLiteral("open"),
+                               QStringLiteral("read")};
+    if (arguments.size() != 3 || !steps.contains(arguments[1])) {
+        std::fputs("usage: playlist_memory_probe save|open|read FILE.wpl\n", stderr);
         return 2;
     }
-    const bool isSave = arguments[1] == u"save";
+    const QString step = arguments[1];
+    const bool isSave = step == u"save";
     const QString path = QFileInfo(arguments[2]).absoluteFilePath();
 
     // Empty settings and working folder, as the benchmarks have, so the window starts the same.
@@ -99,17 +104,19 @@ int main(int argc, char** argv) {
     bool done = false;
     if (isSave) {
         done = Save(window, path);
-    } else {
+    } else if (step == u"open") {
         window.OpenPlaylistFile(path);
         done = !messageShown && window.lstPL->listCount() == kMaxPlaylistEntries;
+    } else {
+        const ReadResult read = ReadPlaylistFile(path);
+        done = read.contents && read.contents->entryPaths.size() == kMaxPlaylistEntries;
     }
     const qint64 peak = PeakResidentBytes();
 
     std::printf(
         "{\"step\": \"%s\", \"done\": %s, \"file_bytes\": %lld, \"before_bytes\": %lld, "
         "\"peak_bytes\": %lld}\n",
-        isSave ? "save" : "open", done ? "true" : "false",
-        static_cast<long long>(QFileInfo(path).size()), static_cast<long long>(before),
-        static_cast<long long>(peak));
+        qPrintable(step), done ? "true" : "false", static_cast<long long>(QFileInfo(path).size()),
+        static_cast<long long>(before), static_cast<long long>(peak));
     return done ? 0 : 1;
 }

@@ -23,7 +23,7 @@ done
 # The probe is no benchmark executable (build/bench/probes): one step per process, once each.
 largest=$(mktemp -d)
 trap 'rm -rf "$largest"' EXIT
-for step in save open; do
+for step in save open read; do
   echo "== playlist_memory_probe $step" >&2
   # A step that fails still prints its object; one that crashes leaves its row out of the table.
   figure=$("$build/bench/probes/playlist_memory_probe" "$step" "$largest/largest.wpl" || true)
