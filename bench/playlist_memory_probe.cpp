@@ -66,14 +66,14 @@ bool Save(frmMain& window, const QString& path) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
+    const QStringList arguments = QCoreApplication::arguments();
     const QStringList steps = {QStringLiteral("save"), QStringLiteral("open"),
                                QStringLiteral("read")};
     if (arguments.size() != 3 || !steps.contains(arguments[1])) {
         std::fputs("usage: playlist_memory_probe save|open|read FILE.wpl\n", stderr);
         return 2;
     }
-    const QString step = arguments[1];
+    const QString& step = arguments[1];
     const bool isSave = step == u"save";
     const QString path = QFileInfo(arguments[2]).absoluteFilePath();
 

@@ -30,7 +30,7 @@ QString SystemReason() {
 std::optional<QString> WriteWhole(int fd, const BytesSource& source) {
     off_t done = 0;
     std::optional<QString> writeFailure;
-    const std::optional<QString> sourceFailure = source([&](QByteArrayView piece) {
+    std::optional<QString> sourceFailure = source([&](QByteArrayView piece) {
         while (!piece.isEmpty()) {
             const ssize_t written = ::pwrite(fd, piece.data(), piece.size(), done);
             if (written < 0 && errno == EINTR) continue;

@@ -33,7 +33,7 @@ std::optional<QString> WriteReplacing(const QString& path, const BytesSource& so
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
     bool written = true;
-    const std::optional<QString> sourceFailure =
+    std::optional<QString> sourceFailure =
         source([&](QByteArrayView piece) { return written = WriteAll(file, piece); });
     if (!written) return file.errorString();
     if (sourceFailure) return sourceFailure;
