@@ -26,16 +26,27 @@ QString SystemReason() {
     return qt_error_string(errno);
 }
 
-std::optional<QString> WriteWhole(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::pwrite(fd, bytes.constData() + done, bytes.size() - done, done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return SystemReason();
-        done += written;
-    }
+// Writes the source's bytes from the start of the file on and cuts the file after them.
+std::optional<QString> WriteWhole(int fd, const BytesSource& source) {
+    off_t done = 0;
+    std::optional<QString> writeFailure;
+    std::optional<QString> sourceFailure = source([&](QByteArrayView piece) {
+        while (!piece.isEmpty()) {
+            const ssize_t written = ::pwrite(fd, piece.data(), piece.size(), done);
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) {
+                writeFailure = SystemReason();
+                return false;
+            }
+            done += written;
+            piece = piece.sliced(written);
+        }
+        return true;
+    });
+    if (writeFailure) return writeFailure;
+    if (sourceFailure) return sourceFailure;
     // fsync reports what the file system could only find out on the way to the disk.
-    if (::ftruncate(fd, bytes.size()) != 0 || ::fsync(fd) != 0) return SystemReason();
+    if (::ftruncate(fd, done) != 0 || ::fsync(fd) != 0) return SystemReason();
     return std::nullopt;
 }
 
@@ -51,14 +62,14 @@ std::optional<QByteArray> ReadWhole(int fd) {
     }
 }
 
-InPlaceWriteResult WriteOverOpenFile(int fd, const QByteArray& bytes) {
+InPlaceWriteResult WriteOverOpenFile(int fd, const BytesSource& source) {
     struct stat file {};
     if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode))
         return {QStringLiteral("Это не обычный файл."), std::nullopt};
     std::optional<QByteArray> earlier = ReadWhole(fd);
     if (!earlier) return {SystemReason(), std::nullopt};
-    InPlaceWriteResult result{WriteWhole(fd, bytes), std::nullopt};
-    if (result.failure && WriteWhole(fd, *earlier))
+    InPlaceWriteResult result{WriteWhole(fd, source), std::nullopt};
+    if (result.failure && WriteWhole(fd, SourceOf(*earlier)))
         result.unrestoredEarlierText = std::move(earlier);
     return result;
 }
@@ -77,12 +88,12 @@ SaveTarget InspectSaveTarget(const QString& path) {
             static_cast<quint64>(file.st_nlink), file.st_uid};
 }
 
-InPlaceWriteResult WriteInPlace(const QString& path, const QByteArray& bytes) {
+InPlaceWriteResult WriteInPlace(const QString& path, const BytesSource& source) {
     // O_NONBLOCK: should a pipe have taken the file's place since it was looked at, opening it
     // must not wait for a reader.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return {SystemReason(), std::nullopt};
-    InPlaceWriteResult result = WriteOverOpenFile(fd, bytes);
+    InPlaceWriteResult result = WriteOverOpenFile(fd, source);
     ::close(fd);
     return result;
 }

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
+
+#include "output/text_encoding.h"
 
 // How a playlist goes over an existing file. Replacing it with a finished new file is atomic, but
 // the new file is a new inode: a hard link stops being shared, the owner becomes the saver, and
@@ -23,6 +26,18 @@ SaveMethod ChooseSaveMethod(const SaveTarget& target, uint user);
 SaveTarget InspectSaveTarget(const QString& path);
 uint CurrentUser();
 
+// The bytes to write, handed piece by piece to the sink as they are made. Returns the reason when
+// they stopped for one of their own (not when the sink refused a piece: the writer knows why).
+using BytesSource = std::function<std::optional<QString>(const EncodedBytesSink&)>;
+
+// Bytes that are there already, in one piece; they must outlive the source.
+inline BytesSource SourceOf(const QByteArray& bytes) {
+    return [&bytes](const EncodedBytesSink& sink) {
+        sink(bytes);
+        return std::optional<QString>();
+    };
+}
+
 #ifdef Q_OS_UNIX
 struct InPlaceWriteResult {
     std::optional<QString> failure;  // the system's reason; nothing when the bytes are written
@@ -30,8 +45,8 @@ struct InPlaceWriteResult {
     std::optional<QByteArray> unrestoredEarlierText;
 };
 
-// Writes the bytes over the file's contents, keeping its inode. The earlier contents are read
-// first and written back when the write fails half-way (a full disk usually has room for them
+// Writes the source's bytes over the file's contents, keeping its inode. The earlier contents are
+// read first and written back when the write fails half-way (a full disk usually has room for them
 // again, since they took no more space than they had).
-InPlaceWriteResult WriteInPlace(const QString& path, const QByteArray& bytes);
+InPlaceWriteResult WriteInPlace(const QString& path, const BytesSource& source);
 #endif

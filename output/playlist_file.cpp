@@ -26,15 +26,17 @@ bool WriteAll(QFileDevice& file, QByteArrayView bytes) {
     return true;
 }
 
-// The parts go one after another into a new file, which takes the path's place only once all are
-// written. Returns the failure reason, nothing on success. Unbuffered, so that every failure shows
-// at the write that met it.
-std::optional<QString> WriteReplacing(const QString& path,
-                                      std::initializer_list<QByteArrayView> parts) {
+// The source's bytes go into a new file, which takes the path's place only once all are written.
+// Returns the failure reason, nothing on success. Unbuffered, so that every failure shows at the
+// write that met it.
+std::optional<QString> WriteReplacing(const QString& path, const BytesSource& source) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    for (const QByteArrayView part : parts)
-        if (!WriteAll(file, part)) return file.errorString();
+    bool written = true;
+    std::optional<QString> sourceFailure =
+        source([&](QByteArrayView piece) { return written = WriteAll(file, piece); });
+    if (!written) return file.errorString();
+    if (sourceFailure) return sourceFailure;
     if (!file.commit()) return file.errorString();
     return std::nullopt;
 }
@@ -45,15 +47,15 @@ std::optional<QString> WriteReplacing(const QString& path,
 // file's folder can't be written (one of the reasons to write in place). Returns where it went.
 std::optional<QString> KeepEarlierText(const QString& path, const QByteArray& earlier) {
     const QString beside = path + u'~';
-    if (!WriteReplacing(beside, {earlier})) return beside;
+    if (!WriteReplacing(beside, SourceOf(earlier))) return beside;
     const QString folder = PrivateFolderPath();
     const QString aside = QDir(folder).filePath(QFileInfo(beside).fileName());
-    if (!PreparePrivateFolder(folder) && !WriteReplacing(aside, {earlier})) return aside;
+    if (!PreparePrivateFolder(folder) && !WriteReplacing(aside, SourceOf(earlier))) return aside;
     return std::nullopt;
 }
 
-std::optional<QString> WriteKeepingIdentity(const QString& path, const QByteArray& bytes) {
-    InPlaceWriteResult written = WriteInPlace(path, bytes + kLineEnd);
+std::optional<QString> WriteKeepingIdentity(const QString& path, const BytesSource& source) {
+    InPlaceWriteResult written = WriteInPlace(path, source);
     if (!written.failure) return std::nullopt;
     if (!written.unrestoredEarlierText) return *written.failure + kEarlierTextRestored;
     const std::optional<QString> copy = KeepEarlierText(path, *written.unrestoredEarlierText);
@@ -62,14 +64,14 @@ std::optional<QString> WriteKeepingIdentity(const QString& path, const QByteArra
 
 #endif
 
-std::optional<QString> WriteTo(const QString& path, const QByteArray& bytes) {
+std::optional<QString> WriteTo(const QString& path, const BytesSource& source) {
     // A pipe would hold the window until someone reads it, and a device is no playlist.
     if (std::optional<QString> special = NotARegularFileReason(path)) return special;
 #ifdef Q_OS_UNIX
     if (ChooseSaveMethod(InspectSaveTarget(path), CurrentUser()) == SaveMethod::InPlace)
-        return WriteKeepingIdentity(path, bytes);
+        return WriteKeepingIdentity(path, source);
 #endif
-    return WriteReplacing(path, {bytes, kLineEnd});
+    return WriteReplacing(path, source);
 }
 
 }  // namespace
@@ -77,11 +79,16 @@ std::optional<QString> WriteTo(const QString& path, const QByteArray& bytes) {
 PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text) {
     PlaylistFileResult result;
     if (path.isEmpty()) return result;
-    const EncodedText encoded = EncodePlaylistText(text);
-    result.charactersReplaced = encoded.charactersReplaced;
-    // A text that could not be encoded is not written at all: the earlier file stays.
-    const std::optional<QString> failure =
-        encoded.failureReason ? encoded.failureReason : WriteTo(path, encoded.bytes);
+    // The text is encoded while it is written, a piece at a time, so the whole file's bytes are
+    // never held. A text that can't be encoded is not written at all: the new file is dropped, or
+    // a file written in place gets its earlier text back.
+    EncodingResult encoding;
+    const BytesSource bytes = [&](const EncodedBytesSink& sink) -> std::optional<QString> {
+        if (EncodePlaylistText(text, sink, encoding)) sink(kLineEnd);
+        return encoding.failureReason;
+    };
+    const std::optional<QString> failure = WriteTo(path, bytes);
+    result.charactersReplaced = encoding.charactersReplaced;
     result.status =
         failure ? PlaylistFileResult::Status::Failed : PlaylistFileResult::Status::Written;
     result.failureReason = failure.value_or(QString());

@@ -11,7 +11,7 @@ struct PlaylistFileResult {
     };
     Status status = Status::NoPath;
     QString failureReason;            // the system's own words, for the message
-    bool charactersReplaced = false;  // see EncodedText
+    bool charactersReplaced = false;  // see EncodingResult
 };
 
 // Writes the text and one more CR LF to the file at the path, so that a failure never loses the

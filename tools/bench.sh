@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (preset dev, in build like tools/test.sh), runs every executable of
 # build/bench five times over, and prints one table: figure, target (bench/targets.tsv), median,
-# whether it holds. The raw results stay in build/bench/results/*.json.
+# whether it holds; then the peak memory of saving and of opening the largest playlist the program
+# writes, each step in a fresh process. The raw results stay in build/bench/results/*.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build
@@ -21,5 +22,14 @@ for exe in "$build"/bench/*; do
   [ "$name" = startup_bench ] && [ -z "${DISPLAY:-}" ] && display=(xvfb-run -a)
   "${display[@]}" "$exe" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_format=json >"$results/$name.json"
+done
+# The probe is no benchmark executable (build/bench/probes): one step per process, once each.
+largest=$(mktemp -d)
+trap 'rm -rf "$largest"' EXIT
+for step in save open read; do
+  echo "== playlist_memory_probe $step" >&2
+  # A step that fails still prints its object; one that crashes leaves its row out of the table.
+  figure=$("$build/bench/probes/playlist_memory_probe" "$step" "$largest/largest.wpl" || true)
+  [ -z "$figure" ] || echo "$figure" >"$results/memory_$step.json"
 done
 python3 tools/bench_table.py bench/targets.tsv "$results"/*.json

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "playlist/playlist_type.h"
 #include "playlist/readers/playlist_readers.h"
@@ -33,6 +34,22 @@ QString UnreadableReason(const QFile& file) {
     return QStringLiteral("Файл не удалось прочитать: %1").arg(file.errorString());
 }
 
+// The file's bytes, read straight into one array of the file's size: the reader gets the only
+// copy. The size is asked again after each read, so a file that grows meanwhile is read on, up to
+// one byte more than allowed.
+QByteArray ReadBytes(QFile& file) {
+    QByteArray bytes;
+    for (qint64 size = file.size(); bytes.size() < size && bytes.size() <= kMaxPlaylistFileBytes;
+         size = file.size()) {
+        const qsizetype done = bytes.size();
+        bytes.resize(std::min(size, kMaxPlaylistFileBytes + 1));
+        const qint64 got = file.read(bytes.data() + done, bytes.size() - done);
+        bytes.resize(done + std::max<qint64>(got, 0));
+        if (got <= 0) break;
+    }
+    return bytes;
+}
+
 }  // namespace
 
 ReadResult ReadPlaylistFile(const QString& path) {
@@ -46,9 +63,9 @@ ReadResult ReadPlaylistFile(const QString& path) {
     if (info.size() > kMaxPlaylistFileBytes) return ReadFailure(TooLargeReason());
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return ReadFailure(UnreadableReason(file));
-    // One byte more than allowed shows a file that grew after its size was asked.
-    const QByteArray bytes = file.read(kMaxPlaylistFileBytes + 1);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return ReadFailure(UnreadableReason(file));
+    const QByteArray bytes = ReadBytes(file);
     if (file.error() != QFileDevice::NoError) return ReadFailure(UnreadableReason(file));
     if (bytes.size() > kMaxPlaylistFileBytes) return ReadFailure(TooLargeReason());
     return read(bytes, info.absolutePath());

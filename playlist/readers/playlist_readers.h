@@ -25,8 +25,23 @@ ReadResult ReadM3u(const QByteArray& bytes, const QString& playlistFolder);
 ReadResult ReadPls(const QByteArray& bytes, const QString& playlistFolder);
 ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder);
 
-// Files larger than this are refused before they are read: no real playlist comes near it.
-inline constexpr qint64 kMaxPlaylistFileBytes = qint64{64} * 1024 * 1024;
+// Files larger than this are refused before they are read, so that a large file of another kind
+// named like a playlist is not taken into memory. It is above the largest playlist the program
+// writes, so that whatever it writes opens again:
+// - 32,767 entries (kMaxPlaylistEntries), each a path of at most 4,095 bytes on Linux (PATH_MAX,
+//   4,096, holds the closing NUL) or 259 UTF-16 units on Windows (MAX_PATH, 260);
+// - the dearest characters: WPL writes a '"' as "&quot;", 6 bytes for 1 (Cyrillic as "&#1103;", 7
+//   for 2; from U+2710 on as "&#NNNNN;", 8 for 3, or for 1 unit on Windows); M3U and PLS write a
+//   path holding a control character or bytes that aren't UTF-8 as a file URI, 3 bytes for each
+//   byte;
+// - so an entry is at most 6 * 4,095 + 17 ("<media src=\"\"/>" and CR LF) = 24,587 bytes of WPL,
+//   12,335 of PLS, 12,309 of M3U; on Windows 8 * 259 + 17 = 2,089;
+// - 32,767 * 24,587 = 805,642,229 bytes, with the head and the longest title (32,767 characters,
+//   the title box's most, at 8 bytes) about 805.9 MB (768.6 MiB).
+// 1 GiB leaves a third more. Windows paths beyond MAX_PATH (up to 32,767 units behind "\\?\")
+// would allow 8.6 GB, which no reader that holds the file could take: the program is not
+// declared to handle long paths there, and neither are the players.
+inline constexpr qint64 kMaxPlaylistFileBytes = qint64{1024} * 1024 * 1024;
 
 // Reads the file and picks the reader by its extension (.m3u and .m3u8, .pls, .wpl, any case).
 ReadResult ReadPlaylistFile(const QString& path);

@@ -16,7 +16,11 @@
 #include "output/in_place_write.h"
 #include "output/playlist_text.h"
 #include "output/text_encoding.h"
+#include "playlist/file_name_codec.h"
+#include "playlist/playlist_limits.h"
+#include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
+#include "tests/support/playlist_type_names.h"
 
 namespace {
 
@@ -90,6 +94,8 @@ TEST(PlaylistFile, WritesTheTextAndOneMoreLineEnd) {
         {"no text at all", QString(), "\r\n"},
         {"UTF-8 with no byte-order mark", QStringLiteral("/музыка/ё.mp3\r\n"),
          "/\xD0\xBC\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0/\xD1\x91.mp3\r\n\r\n"},
+        {"a text of several pieces", QString(kEncodingPieceLength * 2 + 1, u'ё'),
+         QString(kEncodingPieceLength * 2 + 1, u'ё').toUtf8() + "\r\n"},
     };
     for (const WriteCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -182,6 +188,9 @@ TEST(PlaylistFile, AFileThatWouldLoseItsIdentityIsWrittenInPlace) {
     ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
     EXPECT_EQ(WritePlaylistFile(path, u"shared").status, Status::Written);
     EXPECT_EQ(ReadBytes(link), "shared\r\n");  // the link still shares the file
+    const QString severalPieces(kEncodingPieceLength * 2 + 1, u'ё');
+    EXPECT_EQ(WritePlaylistFile(path, severalPieces).status, Status::Written);
+    EXPECT_EQ(ReadBytes(link), severalPieces.toUtf8() + "\r\n");
 
     if (geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
     const QString theirs = WriteWorkFile(QStringLiteral("theirs.m3u"), "earlier, longer text");
@@ -324,12 +333,112 @@ TEST(PlaylistFile, ARefusedReplacementKeepsTheEarlierFile) {
     EXPECT_EQ(ReadBytes(folder + QStringLiteral("/list.m3u")), "earlier");
 }
 
-TEST(PlaylistFile, LoneSurrogateIsReportedAsReplaced) {
-    const EncodedText encoded =
-        EncodePlaylistText(QString(QChar(0xD800)) + QStringLiteral("a.mp3"));
-    EXPECT_TRUE(encoded.charactersReplaced);
-    EXPECT_TRUE(encoded.bytes.endsWith("a.mp3"));
-    EXPECT_FALSE(EncodePlaylistText(u"Ёлка 𝄞").charactersReplaced);
+// The text is encoded a piece at a time: a surrogate pair is never split between two pieces, and a
+// lone surrogate anywhere is reported.
+TEST(PlaylistFile, EncodesInPiecesWithoutSplittingACharacter) {
+    const QString pair = QStringLiteral("𝄞");
+    const QChar loneHigh(0xD800);
+    const QByteArray replacement = "\xEF\xBF\xBD";  // U+FFFD
+    const QByteArray firstPiece(kEncodingPieceLength - 1, 'a');
+    const struct {
+        const char* what;
+        QString text;
+        int pieces;
+        QByteArray replaced = QByteArray();  // the bytes when characters were replaced
+    } cases[] = {
+        {"nothing", QString(), 0},
+        {"Cyrillic and a pair", QStringLiteral("Ёлка 𝄞"), 1},
+        {"several whole pieces", QString(kEncodingPieceLength * 2 + 1, u'я'), 3},
+        {"a pair across the boundary", QString(kEncodingPieceLength - 1, u'a') + pair + u'b', 2},
+        {"a pair ending the first piece", QString(kEncodingPieceLength - 2, u'a') + pair + u'b', 2},
+        {"a lone high surrogate ending the text", QStringLiteral("a.mp3") + loneHigh, 1,
+         "a.mp3" + replacement},
+        {"a lone low surrogate", QChar(0xDC00) + QStringLiteral("a.mp3"), 1, replacement + "a.mp3"},
+        {"a lone high surrogate at the boundary",
+         QString(kEncodingPieceLength - 1, u'a') + loneHigh + u'b', 2,
+         firstPiece + replacement + "b"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray bytes;
+        int pieces = 0;
+        EncodingResult result;
+        const auto take = [&](QByteArrayView piece) {
+            bytes += piece;
+            ++pieces;
+            return true;
+        };
+        EXPECT_TRUE(EncodePlaylistText(c.text, take, result));
+        EXPECT_EQ(pieces, c.pieces);
+        EXPECT_EQ(result.charactersReplaced, !c.replaced.isEmpty());
+        EXPECT_FALSE(result.failureReason);
+        EXPECT_EQ(bytes, c.replaced.isEmpty() ? c.text.toUtf8() : c.replaced);
+    }
+    // A sink that refuses a piece stops the encoding there.
+    int pieces = 0;
+    EncodingResult result;
+    EXPECT_FALSE(EncodePlaylistText(
+        QString(kEncodingPieceLength * 2, u'a'), [&pieces](QByteArrayView) { return ++pieces > 1; },
+        result));
+    EXPECT_EQ(pieces, 1);
+}
+
+// The longest path Linux takes (PATH_MAX: 4,096 bytes with the closing NUL), of folder and file
+// names as long as it takes (NAME_MAX: 255 bytes) filled with the character; a byte it leaves over
+// is an "x".
+QString LongestPathOf(QChar character) {
+    const qsizetype size = EncodeFileName(QString(character)).size();
+    const auto name = [&](qsizetype bytes) {
+        return QString(bytes / size, character) + QString(bytes % size, u'x');
+    };
+    QString path;
+    for (int i = 0; i < 15; ++i) path += u'/' + name(255);
+    return path + u'/' + name(254);
+}
+
+// Whatever the program writes opens again. The dearest entries of each type, paths as long as
+// Linux takes made of the character that costs the most bytes, are written by the real writer: a
+// full playlist of them with the longest title stays under the read limit, and the file opens with
+// each entry and the title as they were.
+TEST(PlaylistFile, TheLargestPlaylistWrittenOpensAgain) {
+    const QString title(kMaxPlaylistEntries, QChar(0xFF02));  // the title box's most, "&#65282;"
+    const struct {
+        const char* what;
+        QChar character;
+    } shapes[] = {
+        {"quotation marks: 6 bytes each in WPL", u'"'},
+        {"Cyrillic: 7 bytes for 2 in WPL", u'я'},
+        {"fullwidth forms: 8 bytes for 3 in WPL", QChar(0xFF02)},
+        {"a control character: a file URI, 3 bytes for each", QChar(0x01)},
+        {"bytes that aren't UTF-8: a file URI, 3 bytes for each", QChar(0xDCFF)},
+    };
+    qint64 largest = 0;
+    for (const PlaylistType type : kPlaylistTypes) {
+        for (const auto& shape : shapes) {
+            SCOPED_TRACE(std::string(NameOf(type)) + ", " + shape.what);
+            const QString path = LongestPathOf(shape.character);
+            ASSERT_EQ(EncodeFileName(path).size(), 4095);
+            const qsizetype cut = path.lastIndexOf(u'/');
+            const QString folder = path.first(cut);
+            const QString name = path.sliced(cut + 1);
+            const QString file = WorkPath(QStringLiteral("list.") + PlaylistExtension(type));
+            const auto writtenSize = [&](int entries) {
+                const QString text =
+                    Compose(type, QStringList(entries, folder), QStringList(entries, name), title);
+                EXPECT_EQ(WritePlaylistFile(file, text).status, Status::Written);
+                return QFileInfo(file).size();
+            };
+            const qint64 one = writtenSize(1);
+            const qint64 two = writtenSize(2);
+            largest = std::max(largest, one + (two - one) * (kMaxPlaylistEntries - 1));
+
+            const ReadResult read = ReadPlaylistFile(file);
+            ASSERT_TRUE(read.contents) << read.error.toStdString();
+            EXPECT_EQ(read.contents->entryPaths, QStringList(2, path));
+            EXPECT_EQ(read.contents->title, type == PlaylistType::WPL ? title : QString());
+        }
+    }
+    EXPECT_LE(largest, kMaxPlaylistFileBytes);
 }
 
 TEST(PlaylistFile, FailureMessageNamesThePathAndTheReason) {
