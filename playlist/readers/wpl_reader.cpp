@@ -18,17 +18,38 @@ QByteArray DeclaredEncoding(QByteArrayView bytes) {
 }
 
 // The XML reader decodes the bytes itself when a byte-order mark or a declaration names their
-// encoding, and takes the rest as UTF-8. Older writers put their 8-bit code page in a file without
+// encoding, and takes the rest as UTF-8; it is handed them a slice at a time, so that it never
+// holds a second copy of a large file. Older writers put their 8-bit code page in a file without
 // saying so (or claiming UTF-8); such bytes are decoded here as the line-based types' are.
-void FeedBytes(QXmlStreamReader& xml, const QByteArray& bytes) {
-    const QByteArray declared = DeclaredEncoding(bytes);
-    const bool claimsUtf8 =
-        declared.isEmpty() || declared.compare("utf-8", Qt::CaseInsensitive) == 0;
-    if (StartsWithUnicodeMark(bytes) || !claimsUtf8 || bytes.isValidUtf8())
-        xml.addData(bytes);
-    else
-        xml.addData(DecodeText(bytes));
-}
+class XmlFeed {
+public:
+    XmlFeed(QXmlStreamReader& xml, const QByteArray& bytes) : xml_(xml), bytes_(bytes) {
+        const QByteArray declared = DeclaredEncoding(bytes);
+        const bool claimsUtf8 =
+            declared.isEmpty() || declared.compare("utf-8", Qt::CaseInsensitive) == 0;
+        if (!StartsWithUnicodeMark(bytes) && claimsUtf8 && !bytes.isValidUtf8()) {
+            xml_.addData(DecodeText(bytes));
+            fed_ = bytes.size();
+        } else {
+            feedMore();
+        }
+    }
+
+    // Whether there was more to hand over.
+    bool feedMore() {
+        static constexpr qsizetype kSliceBytes = 1024 * 1024;
+        if (fed_ >= bytes_.size()) return false;
+        const qsizetype size = std::min(kSliceBytes, bytes_.size() - fed_);
+        xml_.addData(bytes_.sliced(fed_, size));
+        fed_ += size;
+        return true;
+    }
+
+private:
+    QXmlStreamReader& xml_;
+    const QByteArray& bytes_;
+    qsizetype fed_ = 0;
+};
 
 QString XmlErrorReason(const QXmlStreamReader& xml) {
     return NotAPlaylistOfType(u"WPL") + QStringLiteral(" Ошибка XML, строка %1: %2")
@@ -47,10 +68,22 @@ ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder) {
     PlaylistContents contents;
     bool hasRoot = false;
     bool hasTitle = false;
+    int titleDepth = 0;  // inside the first title element: its text, child elements' included
     QXmlStreamReader xml;
-    FeedBytes(xml, bytes);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    XmlFeed feed(xml, bytes);
+    while (true) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError && feed.feedMore())
+            continue;  // the reader resumes where the slice ended
+        if (xml.atEnd()) break;
+        if (titleDepth > 0) {
+            if (token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference)
+                contents.title += xml.text();
+            if (token == QXmlStreamReader::StartElement) ++titleDepth;
+            if (token == QXmlStreamReader::EndElement) --titleDepth;
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement) continue;
         if (!hasRoot) {
             hasRoot = true;
             if (xml.name() != u"smil")
@@ -61,9 +94,10 @@ ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder) {
                         playlistFolder);
         } else if (xml.name() == u"title" && !hasTitle) {
             hasTitle = true;
-            contents.title = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            titleDepth = 1;
         }
     }
+    contents.title = contents.title.trimmed();
     if (xml.hasError()) return ReadFailure(XmlErrorReason(xml));
     return {std::move(contents), QString()};
 }

@@ -253,6 +253,27 @@ TEST(PlaylistReaders, FindTheCodePageOfEightBitText) {
     for (const ReadCase& c : wplCases) ExpectReads(ReadWpl, c);
 }
 
+// The XML reader gets a large file in slices: no entry, character or title is lost at their seams,
+// in UTF-8 and in UTF-16.
+TEST(WplReader, ReadsALargeFileWhole) {
+    QStringList entries;
+    QString text = u"<smil><head><title>Т&amp;</title></head><body><seq>"_s;
+    for (int i = 0; text.size() < 1200 * 1024; ++i) {
+        entries.append(u"/m/%1 Песня № ♫ é.mp3"_s.arg(i));
+        text += u"<media src=\"/m/%1 Песня &#8470; ♫ &#xe9;.mp3\"/>"_s.arg(i);
+    }
+    text += u"</seq></body></smil>"_s;
+    for (const QStringConverter::Encoding form :
+         {QStringConverter::Utf8, QStringConverter::Utf16LE}) {
+        SCOPED_TRACE(QStringConverter::nameForEncoding(form));
+        const QByteArray bytes = QStringEncoder(form, QStringEncoder::Flag::WriteBom).encode(text);
+        const ReadResult result = ReadWpl(bytes, kFolder);
+        ASSERT_TRUE(result.contents) << result.error.toStdString();
+        EXPECT_EQ(result.contents->entryPaths, Native(entries));
+        EXPECT_EQ(result.contents->title, u"Т&"_s);
+    }
+}
+
 TEST(PlaylistReaders, GiveTheReasonWhenTheFileIsNotTheirs) {
     const struct {
         const char* name;
