@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -82,13 +83,13 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.path());
     QDir::setCurrent(root.path());
     // A message box (an open that fails) would wait for a user: it is answered at once, and the
-    // step counts as failed.
+    // step counts as failed. The open's progress window is left to end by itself.
     bool messageShown = false;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&messageShown] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             messageShown = true;
-            modal->close();
+            box->close();
         }
     });
     answer.start(50);
