@@ -7,6 +7,7 @@
 #include <numeric>
 #include <random>
 
+#include "playlist/case_folding.h"
 #include "playlist/entry_path.h"
 #include "playlist/regular_file.h"
 
@@ -31,9 +32,9 @@ QString NaturalKey(QStringView text) {
     qsizetype i = 0;
     while (i < text.size()) {
         if (!IsDigit(text[i])) {
-            // Folding code unit by code unit leaves letters outside the BMP as they are.
-            key += QChar(QChar::toCaseFolded(text[i].unicode()));
-            ++i;
+            const qsizetype start = i;
+            while (i < text.size() && !IsDigit(text[i])) ++i;
+            key += FoldedCase(text.sliced(start, i - start));
             continue;
         }
         while (i + 1 < text.size() && text[i] == u'0' && IsDigit(text[i + 1])) ++i;

@@ -84,3 +84,13 @@ TEST(FolderListing, KeepsNamesThatAreNotUtf8) {
     EXPECT_TRUE(ListSubfolders(TestWorkFolder() + '/' + folders->first()).has_value());
 }
 #endif
+
+// Blind to case, letters beyond ASCII included, and past the first dozen characters; ties on case
+// in the exact text's order.
+TEST(FolderListing, SortsWithoutCase) {
+    QStringList names = {
+        "b", "Äb", "z1", "B", "a", "äa", "Z", "Track 01 - Song B.mp3", "track 01 - song a.mp3"};
+    SortWithoutCase(names);
+    EXPECT_EQ(names, QStringList({"a", "B", "b", "track 01 - song a.mp3", "Track 01 - Song B.mp3",
+                                  "Z", "z1", "äa", "Äb"}));
+}
