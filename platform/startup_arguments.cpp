@@ -21,6 +21,9 @@ const char* const kCommandKeysText =
     "  Ctrl+Shift+R        shuffle the playlist\n"
     "  Ctrl+Shift+D        remove repeated entries\n"
     "  Ctrl+Shift+M        remove entries whose file is missing\n"
+    "  Ctrl+Z              undo the last change of the playlist\n"
+    "  Ctrl+Shift+Z, Ctrl+Y  redo it\n"
+    "  Ctrl+Shift+S        save for moving: entries relative to the playlist's folder\n"
     "  Ctrl+1, 2, 3        Media Player, WinAmp, Др. проигрыв.\n"
     "  F2                  Настройки\n"
     "  F1                  О программе\n";

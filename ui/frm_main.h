@@ -104,6 +104,8 @@ public:
     void ComposePlaylistText(PlaylistType type, PlaylistTarget target);
     PlaylistFileResult WriteOutputBuffer(const QString& path);
     void lblSave_Click();
+    // The Save dialog, then the playlist with its local entries relative to the saved file.
+    void lstPL_SavePortable();
     void lblOpen_Click();
     // Replaces the playlist with the file's entries, or says why the file can't be opened.
     void OpenPlaylistFile(const QString& path);
@@ -139,6 +141,8 @@ private:
     void wireKeys();
     void wirePlaylistMenu();
     void wireHistory();
+    // Says why a save failed, or that some characters had to be replaced.
+    void reportSave(const QString& path, const PlaylistFileResult& result);
     // Runs a change of the playlist and records it as one step of its history, named `what`.
     void changePlaylist(const QString& what, const std::function<void()>& change);
     // Keeps the entries at `rows` in that order, as the history step `what`, and says how many

@@ -58,6 +58,9 @@ void frmMain::wirePlaylistMenu() {
         &frmMain::lstPL_RemoveRepeats);
     add(QStringLiteral("Убрать отсутствующие"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
         &frmMain::lstPL_RemoveMissing);
+    menu->addSeparator();
+    add(QStringLiteral("Сохранить для переноса..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        &frmMain::lstPL_SavePortable);
     playlistMenu_ = menu;
 
     lstPL->setContextMenuPolicy(Qt::CustomContextMenu);

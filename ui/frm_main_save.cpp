@@ -1,9 +1,12 @@
 // Composing the playlist's text into the output buffer, writing the buffer out, and the Save
 // command that does both around the Save dialog.
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "output/playlist_text.h"
+#include "output/portable_folders.h"
+#include "platform/drive_roots.h"
 #include "ui/controls/output_buffer.h"
 #include "ui/frm_main.h"
 #include "ui/message_box.h"
@@ -27,9 +30,31 @@ void frmMain::lblSave_Click() {
     dlg.showSave(this);
     // A cancelled dialog leaves the empty name: nothing is written and nothing is said.
     const QString path = dlg.fileName();
-    const PlaylistFileResult result = WriteOutputBuffer(path);
+    reportSave(path, WriteOutputBuffer(path));
+}
+
+void frmMain::reportSave(const QString& path, const PlaylistFileResult& result) {
     if (result.status == PlaylistFileResult::Status::Failed)
         ShowMessage(this, SaveFailedMessage(path, result.failureReason));
     else if (result.status == PlaylistFileResult::Status::Written && result.charactersReplaced)
         ShowMessage(this, kCharactersReplacedMessage);
+}
+
+// "Сохранить для переноса...": the place comes first, as the entries are written relative to it.
+void frmMain::lstPL_SavePortable() {
+    const PlaylistType type = selectedPlaylistType();
+    dlg.setFlags(CommonDialog::kOverwritePrompt);
+    dlg.setFilter(PlaylistSaveFilter(type));
+    dlg.setFileName(QString());
+    if (!dlg.showSave(this)) return;
+    const QString path = dlg.fileName();
+    const QString playlistFolder = QFileInfo(path).absolutePath();
+    const QStringList drives = AvailableDriveRoots();
+    const QString playlistsDrive = DriveRootOf(playlistFolder, drives);
+    const QStringList folders = FoldersRelativeTo(
+        playlist_.folders(), playlist_.fileNames(), playlistFolder, type,
+        [&](const QString& folder) { return DriveRootOf(folder, drives) == playlistsDrive; });
+    AppendPlaylistLines(txtSave->text(), type, PlaylistTarget::SaveFile, folders,
+                        playlist_.fileNames(), txtPLName->text());
+    reportSave(path, WriteOutputBuffer(path));
 }

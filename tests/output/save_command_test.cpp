@@ -208,3 +208,21 @@ TEST(SaveCommand, TheDialogOpensInTheBrowsedFolderThenWhereTheLastPlaylistWas) {
     EXPECT_EQ(openedIn, QStringList({music, lists}));
     EXPECT_TRUE(QFile::exists(lists + "/party.m3u"));
 }
+
+// "Сохранить для переноса...": entries relative to where the dialog puts the playlist.
+TEST(SaveCommand, PortableSaveWritesEntriesRelativeToThePlaylist) {
+    const QString music = MakeFolder("Music/Disc 1", {"a.mp3"});
+    auto window = OpenMainWindow();
+    window->playlist().append({"a.mp3", "live"}, {music, "http://radio.example:8000"});
+    const QString path = WorkPath("lists/moved.m3u");
+    QDir().mkpath(WorkPath("lists"));
+    ModalAnswer user([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) TypeFileNameAndAccept(dialog, path);
+    });
+    window->lstPL_SavePortable();
+    EXPECT_EQ(user.messages(), QStringList());
+    EXPECT_EQ(ReadBytes(path),
+              QByteArray("#EXTM3U\r\n#EXTINF:0,?-?\r\n../Music/Disc 1/a.mp3\r\n"
+                         "#EXTINF:0,?-?\r\nhttp://radio.example:8000/live\r\n\r\n"));
+    EXPECT_TRUE(window->txtSave->text().isEmpty());
+}

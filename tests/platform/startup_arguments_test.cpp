@@ -57,6 +57,9 @@ TEST(StartupArguments, HelpListsTheKeys) {
         {"Ctrl+Shift+R", "shuffle"},
         {"Ctrl+Shift+D", "remove"},
         {"Ctrl+Shift+M", "remove"},
+        {"Ctrl+Z", "undo"},
+        {"Ctrl+Shift+Z, Ctrl+Y", "redo"},
+        {"Ctrl+Shift+S", "save"},
         {"F2", "Настройки"},
         {"F1", "О программе"},
     };
