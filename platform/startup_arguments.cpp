@@ -17,6 +17,8 @@ const char* const kCommandKeysText =
     "  Ctrl+Delete        <<\n"
     "  Ctrl+Up, Ctrl+Down move the selected entry\n"
     "  Ctrl+1, 2, 3       Media Player, WinAmp, Др. проигрыв.\n"
+    "  Insert             Добавить папку (in the folder list)\n"
+    "  Shift+Insert       Добавить с подпапками (in the folder list)\n"
     "  F2                 Настройки\n"
     "  F1                 О программе\n";
 
