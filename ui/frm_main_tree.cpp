@@ -66,8 +66,11 @@ void frmMain::Dir1_AddFolder(const QString& folder) {
 }
 
 void frmMain::Dir1_AddTree(const QString& folder) {
-    const FolderTreeWalk walk = WalkTreeWithProgress(
-        this, folder, FilePatternSet(kMediaFilePatterns), kMaxPlaylistEntries - playlist_.count());
+    const FilePatternSet patterns(kMediaFilePatterns);
+    const int room = kMaxPlaylistEntries - playlist_.count();
+    const FolderTreeWalk walk = WalkWithProgress(this, [&](const FolderTreeProgress& progress) {
+        return WalkFolderTree(folder, patterns, room, progress);
+    });
     if (!walk.fileNames.isEmpty()) playlist_.append(walk.fileNames, walk.folders);
     QStringList messages;
     if (!walk.unreadableFolders.isEmpty())

@@ -40,15 +40,13 @@ private:
 
 }  // namespace
 
-FolderTreeWalk WalkTreeWithProgress(QWidget* parent, const QString& root,
-                                    const FilePatternSet& patterns, int room) {
+FolderTreeWalk WalkWithProgress(QWidget* parent, const TreeWalk& walk) {
     WalkState state;
     FolderTreeWalk result;
     // This call waits for the worker's end even after a cancel, so it may use the locals.
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        result = WalkFolderTree(root, patterns, room, [&state](int found, const QString& folder) {
-            return state.report(found, folder);
-        });
+        result = walk(
+            [&state](int found, const QString& folder) { return state.report(found, folder); });
     }));
 
     QEventLoop loop;
