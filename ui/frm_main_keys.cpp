@@ -41,7 +41,7 @@ void frmMain::wireKeys() {
     for (const auto& [key, handler] : folderKeys) {
         auto* shortcut = new QShortcut(QKeySequence(key), Dir1);
         shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, handler] {
+        connect(shortcut, &QShortcut::activated, this, [this, handler = handler] {
             const QString folder = Dir1->selectedFolder();
             if (!folder.isEmpty()) (this->*handler)(folder);
         });

@@ -40,7 +40,7 @@ QStringList Entries(const FolderTreeWalk& walk, const QString& root) {
 // root: "b.mp3", "A.wav", "notes.txt"; "sub2/c.mp3"; "Sub1/d.mp3", "Sub1/deep/e.mp3"; and a
 // hidden folder, an empty one.
 QString MakeNestedTree() {
-    const QString root = MakeFolder("tree", {"b.mp3", "A.wav", "notes.txt"});
+    QString root = MakeFolder("tree", {"b.mp3", "A.wav", "notes.txt"});
     MakeFolder("tree/sub2", {"c.mp3"});
     MakeFolder("tree/Sub1", {"d.mp3"});
     MakeFolder("tree/Sub1/deep", {"e.mp3"});
