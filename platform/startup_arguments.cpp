@@ -6,7 +6,7 @@
 #include "platform/app_info.h"
 
 const char* const kCommandKeysText =
-    "Keys (the playlist's commands are also in its context menu):\n"
+    "Keys (the playlist's and the folder list's commands are also in their context menus):\n"
     "  Ctrl+N              Новый\n"
     "  Ctrl+O              Открыть\n"
     "  Ctrl+S              Сохранить\n"
@@ -25,6 +25,8 @@ const char* const kCommandKeysText =
     "  Ctrl+Shift+Z, Ctrl+Y  redo it\n"
     "  Ctrl+Shift+S        save for moving: entries relative to the playlist's folder\n"
     "  Ctrl+1, 2, 3        Media Player, WinAmp, Др. проигрыв.\n"
+    "  Insert              Добавить папку (in the folder list)\n"
+    "  Shift+Insert        Добавить с подпапками (in the folder list)\n"
     "  F2                  Настройки\n"
     "  F1                  О программе\n";
 

@@ -92,6 +92,7 @@ void frmMain::wireHandlers() {
     connect(cmbPLType, &QComboBox::currentIndexChanged, this, &frmMain::cmbPLType_Click);
     connect(Drive1, &DriveList::changed, this, &frmMain::Drive1_Change);
     connect(Dir1, &FolderList::changed, this, &frmMain::Dir1_Change);
+    connect(Dir1, &FolderList::menuRequested, this, &frmMain::Dir1_MenuRequested);
     connect(lstPL, &ListBox::selectionChanged, this, &frmMain::lstPL_Click);
     connect(lstPL, &PlaylistBox::deletePressed, this, &frmMain::lblDel_Click);
     connect(lstPL, &PlaylistBox::moveRequested, this, &frmMain::lstPL_MoveEntry);

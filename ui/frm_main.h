@@ -31,7 +31,7 @@ class frmTools;
 // The main window: its controls, built from the layout table, and the handlers of their events.
 // Handlers are grouped by what they do, one file each: start, end and the window commands here;
 // frm_main_browser, frm_main_playlist, frm_main_details, frm_main_open, frm_main_save,
-// frm_main_send and frm_main_skin.
+// frm_main_send, frm_main_skin and frm_main_tree.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -99,6 +99,15 @@ public:
     void restorePlaylist(const PlaylistState& state);
     // Appends entries up to the playlist's limit, and says so when some don't fit.
     void AppendEntries(const QStringList& fileNames, const QStringList& folders);
+
+    // Folder list's menu (frm_main_tree): a folder's matching files, as ">>" does for the folder
+    // shown, or those of the whole tree below it.
+    void Dir1_MenuRequested(const QString& folder, QPoint globalPos);
+    void Dir1_AddFolder(const QString& folder);
+    void Dir1_AddTree(const QString& folder);
+    // Their keys while the folder list has the focus, for the highlighted folder.
+    static constexpr QKeyCombination kAddFolderKey{Qt::Key_Insert};
+    static constexpr QKeyCombination kAddTreeKey = Qt::SHIFT | Qt::Key_Insert;
 
     // Output: the playlist's text into the buffer, the buffer into a file.
     void ComposePlaylistText(PlaylistType type, PlaylistTarget target);

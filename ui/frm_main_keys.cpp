@@ -3,6 +3,7 @@
 #include <QShortcut>
 
 #include "ui/controls/file_list.h"
+#include "ui/controls/folder_list.h"
 #include "ui/controls/playlist_box.h"
 #include "ui/frm_main.h"
 
@@ -29,5 +30,19 @@ void frmMain::wireKeys() {
         auto* shortcut = new QShortcut(QKeySequence(key), File1);
         shortcut->setContext(Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, &frmMain::lblAdd_Click);
+    }
+
+    // The folder list's menu commands, for its highlighted folder.
+    const std::pair<QKeyCombination, void (frmMain::*)(const QString&)> folderKeys[] = {
+        {kAddFolderKey, &frmMain::Dir1_AddFolder},
+        {kAddTreeKey, &frmMain::Dir1_AddTree},
+    };
+    for (const auto& [key, handler] : folderKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), Dir1);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, handler = handler] {
+            const QString folder = Dir1->selectedFolder();
+            if (!folder.isEmpty()) (this->*handler)(folder);
+        });
     }
 }

@@ -9,9 +9,6 @@
 
 namespace {
 
-// Shorter than this a read is over before a progress window could be seen.
-constexpr int kBlinkMs = 300;
-
 bool IsOver(const QPointer<QThread>& worker) {
     return worker.isNull() || worker->isFinished();
 }
@@ -28,7 +25,7 @@ std::optional<ReadResult> ReadWithProgress(QWidget* parent, const QString& label
 
     QEventLoop blink;
     QObject::connect(worker, &QThread::finished, &blink, &QEventLoop::quit);
-    QTimer::singleShot(kBlinkMs, &blink, &QEventLoop::quit);
+    QTimer::singleShot(kProgressBlinkMs, &blink, &QEventLoop::quit);
     worker->start();
     blink.exec(QEventLoop::ExcludeUserInputEvents);
 

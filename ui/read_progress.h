@@ -8,6 +8,9 @@
 
 class QWidget;
 
+// Shorter than this a task is over before a progress window could be seen.
+inline constexpr int kProgressBlinkMs = 300;
+
 // Runs a read on a worker thread, so that a large playlist never freezes the window: it keeps
 // painting throughout. During the first blink it takes no input; a read that lasts longer shows a
 // progress window, modal to `parent`, whose "Отмена" gives up on the read. Nullopt when the user

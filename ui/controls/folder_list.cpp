@@ -1,5 +1,6 @@
 #include "ui/controls/folder_list.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QKeyEvent>
 
@@ -84,6 +85,27 @@ void FolderList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     TextListBox::keyPressEvent(event);
+}
+
+QString FolderList::selectedFolder() const {
+    const int row = listIndex();
+    return row >= 0 && row < rowPaths_.size() ? rowPaths_.at(row) : QString();
+}
+
+void FolderList::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const int row = indexAt(event->pos()).row();
+        if (row < 0 || row >= rowPaths_.size()) return;
+        // The highlight follows the pointer, so the menu's commands and the keys act on one row.
+        setListIndex(row);
+        emit menuRequested(rowPaths_.at(row), event->globalPos());
+        return;
+    }
+    const QString folder = selectedFolder();
+    if (folder.isEmpty()) return;
+    const QRect rowRect = visualRect(currentIndex());
+    emit menuRequested(
+        folder, viewport()->mapToGlobal(rowRect.isValid() ? rowRect.bottomLeft() : QPoint()));
 }
 
 void FolderList::openRow(int row) {

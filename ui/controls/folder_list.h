@@ -19,12 +19,18 @@ public:
     // Lists the sub-folders again, the highlight kept on the folder it was on; when the folder
     // shown is gone, the nearest folder above it that can be opened is shown instead.
     void refresh();
+    // The folder of the highlighted row (an ancestor, the folder shown or a sub-folder), or empty.
+    QString selectedFolder() const;
 
 signals:
     void changed();
+    // A right click on a row or the Menu key asks for the commands of that row's folder (for the
+    // Menu key the highlighted row); `globalPos` is where a menu opens.
+    void menuRequested(const QString& folder, QPoint globalPos);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void openRow(int row);

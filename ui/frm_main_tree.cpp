@@ -1,0 +1,80 @@
+// The folder list's menu: a folder's files, or the files of the whole tree below it.
+#include <QKeySequence>
+#include <QMenu>
+#include <algorithm>
+
+#include "playlist/file_patterns.h"
+#include "playlist/folder_listing.h"
+#include "playlist/folder_tree_walk.h"
+#include "playlist/playlist_limits.h"
+#include "ui/controls/folder_list.h"
+#include "ui/frm_main.h"
+#include "ui/message_box.h"
+#include "ui/tree_walk_progress.h"
+#include "ui/window_builder.h"
+
+namespace {
+
+// A message naming thousands of folders would not fit on the screen.
+constexpr qsizetype kUnreadableFoldersNamed = 20;
+
+QString UnreadableFoldersText(const QStringList& folders) {
+    QString text = QStringLiteral("Не удалось прочитать папки (%1):").arg(folders.size());
+    for (qsizetype i = 0; i < std::min(folders.size(), kUnreadableFoldersNamed); ++i)
+        text += u'\n' + folders.at(i);
+    if (folders.size() > kUnreadableFoldersNamed)
+        text += QStringLiteral("\nи ещё %1").arg(folders.size() - kUnreadableFoldersNamed);
+    return text;
+}
+
+// The lists' yellow on black and the skin's font, so that the menu looks part of the window.
+QString MenuStyleSheet(const QFont& font) {
+    return QStringLiteral(
+               "QMenu { background: black; color: %1; font-family: \"%2\"; "
+               "font-size: %3px; border: 1px solid %1; }"
+               "QMenu::item { padding: 2px 16px; }"
+               "QMenu::item:selected { background: %1; color: black; }")
+        .arg(kSkinTextColour.name())
+        .arg(font.families().join(QStringLiteral("\", \"")))
+        .arg(font.pixelSize());
+}
+
+}  // namespace
+
+void frmMain::Dir1_MenuRequested(const QString& folder, QPoint globalPos) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setStyleSheet(MenuStyleSheet(SkinFont()));
+    // The keys that do the same in the folder list, shown beside each command.
+    const QString addFolderKey = QKeySequence(kAddFolderKey).toString(QKeySequence::NativeText);
+    const QString addTreeKey = QKeySequence(kAddTreeKey).toString(QKeySequence::NativeText);
+    menu->addAction(QStringLiteral("Добавить папку\t") + addFolderKey, this,
+                    [this, folder] { Dir1_AddFolder(folder); });
+    menu->addAction(QStringLiteral("Добавить с подпапками\t") + addTreeKey, this,
+                    [this, folder] { Dir1_AddTree(folder); });
+    menu->popup(globalPos);
+}
+
+void frmMain::Dir1_AddFolder(const QString& folder) {
+    const std::optional<QStringList> files =
+        ListMatchingFiles(folder, FilePatternSet(kMediaFilePatterns));
+    if (!files) {
+        ShowMessage(this, UnreadableFoldersText({folder}));
+        return;
+    }
+    if (!files->isEmpty()) AppendEntries(*files, QStringList(files->size(), folder));
+}
+
+void frmMain::Dir1_AddTree(const QString& folder) {
+    const FilePatternSet patterns(kMediaFilePatterns);
+    const int room = kMaxPlaylistEntries - playlist_.count();
+    const FolderTreeWalk walk = WalkWithProgress(this, [&](const FolderTreeProgress& progress) {
+        return WalkFolderTree(folder, patterns, room, progress);
+    });
+    if (!walk.fileNames.isEmpty()) playlist_.append(walk.fileNames, walk.folders);
+    QStringList messages;
+    if (!walk.unreadableFolders.isEmpty())
+        messages.append(UnreadableFoldersText(walk.unreadableFolders));
+    if (walk.stoppedAtLimit) messages.append(kPlaylistFullMessage);
+    if (!messages.isEmpty()) ShowMessage(this, messages.join(QStringLiteral("\n\n")));
+}
