@@ -8,10 +8,10 @@
 #include "playlist/folder_tree_walk.h"
 #include "playlist/playlist_limits.h"
 #include "ui/controls/folder_list.h"
+#include "ui/controls/skin_menu.h"
 #include "ui/frm_main.h"
 #include "ui/message_box.h"
 #include "ui/tree_walk_progress.h"
-#include "ui/window_builder.h"
 
 namespace {
 
@@ -27,24 +27,11 @@ QString UnreadableFoldersText(const QStringList& folders) {
     return text;
 }
 
-// The lists' yellow on black and the skin's font, so that the menu looks part of the window.
-QString MenuStyleSheet(const QFont& font) {
-    return QStringLiteral(
-               "QMenu { background: black; color: %1; font-family: \"%2\"; "
-               "font-size: %3px; border: 1px solid %1; }"
-               "QMenu::item { padding: 2px 16px; }"
-               "QMenu::item:selected { background: %1; color: black; }")
-        .arg(kSkinTextColour.name())
-        .arg(font.families().join(QStringLiteral("\", \"")))
-        .arg(font.pixelSize());
-}
-
 }  // namespace
 
 void frmMain::Dir1_MenuRequested(const QString& folder, QPoint globalPos) {
-    auto* menu = new QMenu(this);
+    QMenu* menu = MakeSkinMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setStyleSheet(MenuStyleSheet(SkinFont()));
     // The keys that do the same in the folder list, shown beside each command.
     const QString addFolderKey = QKeySequence(kAddFolderKey).toString(QKeySequence::NativeText);
     const QString addTreeKey = QKeySequence(kAddTreeKey).toString(QKeySequence::NativeText);
@@ -71,7 +58,10 @@ void frmMain::Dir1_AddTree(const QString& folder) {
     const FolderTreeWalk walk = WalkWithProgress(this, [&](const FolderTreeProgress& progress) {
         return WalkFolderTree(folder, patterns, room, progress);
     });
-    if (!walk.fileNames.isEmpty()) playlist_.append(walk.fileNames, walk.folders);
+    if (!walk.fileNames.isEmpty()) {
+        changePlaylist(QStringLiteral("добавление папок"),
+                       [&] { playlist_.append(walk.fileNames, walk.folders); });
+    }
     QStringList messages;
     if (!walk.unreadableFolders.isEmpty())
         messages.append(UnreadableFoldersText(walk.unreadableFolders));

@@ -39,6 +39,7 @@ TEST(PlaylistHistory, EveryChangeIsTakenBackAndMadeAgain) {
         {">", [](frmMain& w) { w.lblAdd_Click(); }},
         {">>", [](frmMain& w) { w.lblAddAll_Click(); }},
         {"drop", [&](frmMain& w) { w.lstPL_FilesDropped({QUrl::fromLocalFile(two)}); }},
+        {"Добавить с подпапками", [&](frmMain& w) { w.Dir1_AddTree(two); }},
         {"<", [](frmMain& w) { w.lblDel_Click(); }},
         {"<<", [](frmMain& w) { w.lblDelAll_Click(); }},
         {"Новый", [](frmMain& w) { w.lblNew_Click(); }},
