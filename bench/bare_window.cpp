@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick of the start-up benchmark: a bare frameless Qt window of the main window's size.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser and the playlist on a large folder: listing it, adding all of it, and starting the
 // main window.
 #include <benchmark/benchmark.h>

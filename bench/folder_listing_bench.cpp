@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Listing a large folder the way the file list reads it: every name read, the media files kept and
 // sorted without regard to case.
 #include <benchmark/benchmark.h>

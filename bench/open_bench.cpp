@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening a full playlist (32,767 entries of about 60 characters) of each type, the window's lists
 // filled included.
 #include <benchmark/benchmark.h>

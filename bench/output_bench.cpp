@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving the largest playlist, 32767 entries of about 60 characters, in every type and form,
 // against the floor of writing the same bytes with a plain QFile::write.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Edits of a full playlist (32,767 entries): removing the first entry, moving the first entry to
 // the end, dropping a folder of 20,000 media files onto it, and the ordering and clean-up commands.
 #include <benchmark/benchmark.h>

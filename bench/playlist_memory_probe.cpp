@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Peak memory of saving or of opening the largest playlist the program writes: 32,767 entries of
 // Cyrillic paths as long as Linux allows (4,095 bytes), as WPL, which writes each Cyrillic letter
 // as a 7-byte character reference. One step per process, so that the peak is the step's own.

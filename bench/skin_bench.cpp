@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pointer over the backgrounds: every move reassigns six (upper) or nine (lower) pictures.
 #include <benchmark/benchmark.h>
 

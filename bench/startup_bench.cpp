@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up as the user sees it: a whole process, from its start to its window mapped on the X
 // display, for the program and for a bare Qt window of the same size. Needs an X display
 // (tools/bench.sh runs this under xvfb-run); each start gets empty settings and a private runtime

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Adding a whole music tree: 50,000 media files in 500 album folders under 25 artist folders. The
 // walk of the whole tree is measured alone; adding a tree through the window (the walk on its
 // worker, then the lists) is measured on 300 of the albums, 30,000 files, since a whole tree would

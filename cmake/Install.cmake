@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts under the prefix, and the Debian package CPack builds from it.
 # Only the program goes in: tests, benchmarks and tools/paint_skin have no install rules.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/in_place_write.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/player_command.h"
 
 #include <algorithm>

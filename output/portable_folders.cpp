@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/portable_folders.h"
 
 #include "playlist/entry_path.h"

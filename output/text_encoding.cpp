@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/text_encoding.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/command_line.h"
 
 namespace {

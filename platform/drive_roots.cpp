@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/drive_roots.h"
 
 #include <QDir>

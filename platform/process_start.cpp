@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/process_start.h"
 
 #ifdef Q_OS_WIN

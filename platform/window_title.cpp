@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/window_title.h"
 
 #include <QGuiApplication>

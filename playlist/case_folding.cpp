@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/case_folding.h"
 
 QString FoldedCase(QStringView text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/dropped_files.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/file_uri.h"
 
 #include <QByteArray>

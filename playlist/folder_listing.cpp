@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/folder_listing.h"
 
 #include <algorithm>

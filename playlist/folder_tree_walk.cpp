@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/folder_tree_walk.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/playlist_model.h"
 
 int PlaylistModel::rowCount(const QModelIndex& parent) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/regular_file.h"
 
 #include <QFileInfo>

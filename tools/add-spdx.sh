@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Marks every tracked source, CMake, shell and Python file as MIT-licensed with an SPDX line: first
 # line of the file, or right after a "#!" line, which must stay first. A file that already has the
 # line in its first two lines is left as it is, so running this again changes nothing.

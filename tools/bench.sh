@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks (preset dev, in build like tools/test.sh), runs every executable of
 # build/bench five times over, and prints one table: figure, target (bench/targets.tsv), median,
 # whether it holds; then the peak memory of saving and of opening the largest playlist the program

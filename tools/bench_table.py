@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Prints one table of the benchmark figures: measured median against the target of bench/targets.tsv.
 
 Usage: bench_table.py TARGETS.tsv RESULT.json...

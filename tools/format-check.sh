@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails when any tracked C++ file differs from what clang-format (.clang-format) would make of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fuzzes each playlist reader with libFuzzer for a bounded time (default 60 s per reader), seeded
 # with tests/data/playlists. Builds in build-fuzz with clang++, AddressSanitizer,
 # UndefinedBehaviorSanitizer and leak checks; a crash, hang (10 s per input) or leak stops it with

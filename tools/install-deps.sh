@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages that building, running and testing Lyrantel need, and only the
 # ones that are missing. Works as root or through sudo.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Fails when an #include runs against the layers: app -> ui -> {platform, output} -> playlist.
 
 A file may include its own folder and any folder of a lower layer; platform and output stand side

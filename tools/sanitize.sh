@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything in build-asan with AddressSanitizer and UndefinedBehaviorSanitizer and runs every
 # test through ctest; any report (memory error, leak, undefined behaviour) fails the run.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs every test through ctest, with no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs clang-tidy with the checks of .clang-tidy over our sources and fails on any finding. Uses the
 # compile commands of the build folder (default build, made by tools/test.sh; configured here with
 # the tidy preset if it is missing). The libFuzzer targets of tests/fuzz are left out: they build

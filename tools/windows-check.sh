@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Compiles the Windows branches on a machine without a Windows Qt: MinGW-w64 checks the syntax of
 # every source file with a Q_OS_WIN test against Debian's Qt 6 headers, with the defines Qt gives a
 # MinGW program, and windres builds the program's resource. Any error, or any warning in our files,

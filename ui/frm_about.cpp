@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/frm_about.h"
 
 #include "ui/controls/skin_image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/frm_main.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files and folders handed to the program ("Open with", the command line, a later start): each in
 // order, a playlist opened as "Открыть" does, media files added, a folder shown in the browser.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser follows itself: drive -> folder -> files, and the drive list always shows the drive
 // of the folder shown. The type selector shows the name row for the one type that has a title.
 #include <QComboBox>

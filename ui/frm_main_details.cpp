@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The details panel: path, size, type and position of the selected entry.
 #include "playlist/entry_details_text.h"
 #include "playlist/entry_path.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Отменить" and "Повторить": every change to the playlist is one step of its history. A step
 // keeps the playlist before and after; the lists share their texts with the model, so a step costs
 // a pointer per entry and taking it back replaces the playlist at once, "<<" of a full playlist

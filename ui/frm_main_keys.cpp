@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every command label has a key; the skin shows none of them (the README and --help list them).
 // Moving the selected entry and the ordering commands take their keys from the playlist menu.
 #include <QShortcut>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Открыть": an existing playlist file replaces the playlist, and the type selector (and for WPL
 // the name box) follows the file.
 #include <QComboBox>

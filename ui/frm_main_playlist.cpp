@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Adding to, removing from, reordering and clearing the playlist. Every edit goes through the
 // playlist model, which both lstPL (names) and lstP (folders) show.
 #include "playlist/dropped_files.h"

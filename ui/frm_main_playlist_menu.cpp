@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The playlist's context menu (right click or the Menu key on lstPL): the commands of the grid
 // that act on the selected entry, and the ordering and clean-up commands, each also on a key.
 #include <QAction>

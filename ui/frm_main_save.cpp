@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Composing the playlist's text into the output buffer, writing the buffer out, and the Save
 // command that does both around the Save dialog.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Handing the playlist to a player: its text in the player form goes to the type's temporary
 // playlist, then the player's command is started with that file and not waited for.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Buttons light up when the pointer reaches them and go back to normal when it reaches the
 // background they lie on. No record of a lit button is kept: each handler sets its pictures
 // whatever they showed before.

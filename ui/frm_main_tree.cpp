@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The folder list's menu: a folder's files, or the files of the whole tree below it.
 #include <QKeySequence>
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/frm_tools.h"
 
 #include <QLineEdit>

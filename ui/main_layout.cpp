@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main_layout.h"
 
 namespace {

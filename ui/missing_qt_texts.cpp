@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/missing_qt_texts.h"
 
 #include <cstring>

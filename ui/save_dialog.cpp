@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/save_dialog.h"
 
 #include <QDir>

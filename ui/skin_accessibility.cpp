@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/skin_accessibility.h"
 
 #include <QAccessible>

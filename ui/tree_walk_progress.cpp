@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/tree_walk_progress.h"
 
 #include <QEventLoop>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/window_builder.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/readers/code_page_detection.h"
 
 #include <QStringDecoder>

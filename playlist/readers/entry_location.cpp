@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/readers/entry_location.h"
 
 #include <QDir>

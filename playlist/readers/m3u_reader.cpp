@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/readers/playlist_readers.h"
 #include "playlist/readers/reader_common.h"
 #include "playlist/readers/text_decoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/readers/reader_common.h"
 
 #include "playlist/readers/entry_location.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/readers/text_decoding.h"
 
 #include <QStringDecoder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entries of every shape and odd names go through the real writer and readers of each type and
 // come back exactly as they were.
 #include <gtest/gtest.h>

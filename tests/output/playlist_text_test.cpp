@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/playlist_text.h"
 
 #include <gtest/gtest.h>

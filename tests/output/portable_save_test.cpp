@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A playlist saved for moving: entries relative to its folder where they can be, read back to the
 // same absolute paths, in each type.
 #include <gtest/gtest.h>

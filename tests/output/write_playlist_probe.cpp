@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes an M3U playlist of the given number of entries to the given path and prints the outcome.
 // The full-disk test runs it inside a mount namespace of its own, on a small file system.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/startup_arguments.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/entry_details_text.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/file_name_codec.h"
 
 #include <gtest/gtest.h>

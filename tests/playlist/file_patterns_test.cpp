@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/file_patterns.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The playlist model behind lstPL and lstP, checked by Qt's model tester through every edit the
 // window makes, and the two views shown in step.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "playlist/playlist_order.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Stands in for a media player in tests. Each start appends one record to the file named by
 # LYRANTEL_FAKE_PLAYER_LOG, holding every argument and the bytes of the playlist it was given
 # (the argument after "/Open" when there is one, else the first), all in base64 so blanks, line

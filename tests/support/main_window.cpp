@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/main_window.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader finds in the main window: the controls it shows, each named and of its
 // role, and buttons whose Press runs their command.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The folder list's menu and keys add a folder's files, or its whole tree, to both lists in step.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every command label's key runs its command.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt's own Save and Open dialog names a folder's type in the program's language.
 #include "ui/missing_qt_texts.h"
 

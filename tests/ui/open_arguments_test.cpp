@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files and folders handed to the window, and a later start handing them to the running copy.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/read_progress.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "disc_icon.h"
 
 #include <QConicalGradient>

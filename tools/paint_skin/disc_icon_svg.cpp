@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "disc_icon_svg.h"
 
 #include <QString>

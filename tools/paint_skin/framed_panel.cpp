@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "framed_panel.h"
 
 #include <QLinearGradient>

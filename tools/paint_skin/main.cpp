@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paints the skin's pictures and writes them to a folder: ui/skin of the source tree unless
 // another folder is given. Each picture comes twice, as NAME.bmp and NAME@2x.bmp for high-density
 // screens; the desktop icons go to its icons/ folder. The pictures are committed; run this again

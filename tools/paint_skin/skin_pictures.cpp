@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "skin_pictures.h"
 
 #include <QPainter>

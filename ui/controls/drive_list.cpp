@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/drive_list.h"
 
 #include "platform/drive_roots.h"

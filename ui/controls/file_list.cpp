@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/file_list.h"
 
 #include "playlist/folder_listing.h"

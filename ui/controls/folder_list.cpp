@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/folder_list.h"
 
 #include <QContextMenuEvent>

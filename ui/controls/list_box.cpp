@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/list_box.h"
 
 #include <QItemSelectionModel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/playlist_box.h"
 
 #include <QCoreApplication>

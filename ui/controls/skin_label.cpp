@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/skin_label.h"
 
 #include <QMouseEvent>

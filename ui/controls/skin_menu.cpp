@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/skin_menu.h"
 
 #include "ui/window_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/skinned_dialog.h"
 
 #include <QKeyEvent>

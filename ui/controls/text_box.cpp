@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/controls/text_box.h"
 
 #include <QFocusEvent>
