@@ -8,5 +8,5 @@ int main(int argc, char** argv) {
     QWidget window(nullptr, Qt::FramelessWindowHint);
     window.setFixedSize(500, 555);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

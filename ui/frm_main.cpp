@@ -149,6 +149,7 @@ void frmMain::Form_Unload() {
                                    frmTools_->txtOthPlPath->text(), Dir1->path(), Drive1->drive()};
     if (const std::optional<QString> failure = WriteChangedAppSettings(settingsAtLoad_, current))
         ShowMessage(this, SettingsNotStoredMessage(SettingsLocation(kApplicationTitle), *failure));
+    keepPlaylist();
     // The program ends with its main window: the hidden windows go with it.
     frmTools_->hide();
     if (frmAbout_) frmAbout_->hide();

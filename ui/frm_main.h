@@ -10,6 +10,7 @@
 #include "platform/settings_keys.h"
 #include "playlist/playlist_model.h"
 #include "playlist/playlist_type.h"
+#include "playlist/readers/playlist_readers.h"
 #include "ui/save_dialog.h"
 #include "ui/window_builder.h"
 
@@ -117,8 +118,12 @@ public:
     // The Save dialog, then the playlist with its local entries relative to the saved file.
     void lstPL_SavePortable();
     void lblOpen_Click();
-    // Replaces the playlist with the file's entries, or says why the file can't be opened.
+    // Replaces the playlist with the file's entries, or says why the file can't be opened. The
+    // whole file is read before anything changes: a file that can't be read, or whose reading the
+    // user gives up, changes nothing.
     void OpenPlaylistFile(const QString& path);
+    // The playlist of the last run, kept at its end, brought back as a step of the history.
+    void lstPL_RestoreKept();
     // Paths handed to the program: playlists opened, media files added, a folder shown; what is
     // none of these is named in one message.
     void openArguments(const QStringList& paths);
@@ -151,13 +156,17 @@ private:
     void wireKeys();
     void wirePlaylistMenu();
     void wireHistory();
+    std::optional<PlaylistContents> readPlaylistWithProgress(const QString& path);
+    void replacePlaylist(const PlaylistContents& contents, const QString& what);
+    // Keeps a playlist that isn't empty for the next run; an empty one leaves the kept one.
+    void keepPlaylist();
     // Says why a save failed, or that some characters had to be replaced.
     void reportSave(const QString& path, const PlaylistFileResult& result);
     // Runs a change of the playlist and records it as one step of its history, named `what`.
     void changePlaylist(const QString& what, const std::function<void()>& change);
     // Keeps the entries at `rows` in that order, as the history step `what`, and says how many
     // changed places or went.
-    void RearrangePlaylist(const std::vector<int>& rows, const QString& what,
+    void rearrangePlaylist(const std::vector<int>& rows, const QString& what,
                            const QString& countCaption);
     void setFocusOrder();
 

@@ -26,32 +26,38 @@ void frmMain::lblOpen_Click() {
 }
 
 void frmMain::OpenPlaylistFile(const QString& path) {
-    // The whole file is read before anything changes: a file that can't be read, or whose reading
-    // the user gives up, changes nothing.
+    const std::optional<PlaylistContents> contents = readPlaylistWithProgress(path);
+    if (!contents) return;
+    // The reader took the file by its extension, so it names one of the types.
+    const PlaylistType type = PlaylistTypeOfFile(path).value_or(PlaylistType::M3U);
+    replacePlaylist(*contents, QStringLiteral("открытие"));
+    cmbPLType->setCurrentIndex(static_cast<int>(type));
+    if (type == PlaylistType::WPL) txtPLName->setText(contents->title);
+}
+
+std::optional<PlaylistContents> frmMain::readPlaylistWithProgress(const QString& path) {
     const std::optional<ReadResult> finished =
         ReadWithProgress(this, QStringLiteral("Чтение списка воспроизведения\n%1").arg(path),
                          [path] { return ReadPlaylistFile(path); });
-    if (!finished) return;
-    const ReadResult& read = *finished;
-    if (!read.contents) {
+    if (!finished) return std::nullopt;
+    if (!finished->contents) {
         ShowMessage(this, QStringLiteral("Не удалось открыть список воспроизведения\n%1\n\n%2")
-                              .arg(path, read.error));
-        return;
+                              .arg(path, finished->error));
     }
+    return finished->contents;
+}
+
+void frmMain::replacePlaylist(const PlaylistContents& contents, const QString& what) {
     QStringList fileNames, folders;
-    fileNames.reserve(read.contents->entryPaths.size());
-    folders.reserve(read.contents->entryPaths.size());
-    for (const QString& entry : read.contents->entryPaths) {
+    fileNames.reserve(contents.entryPaths.size());
+    folders.reserve(contents.entryPaths.size());
+    for (const QString& entry : contents.entryPaths) {
         SplitPath split = SplitEntryPath(entry);
         folders.append(std::move(split.folder));
         fileNames.append(std::move(split.fileName));
     }
-    changePlaylist(QStringLiteral("открытие"), [&] {
+    changePlaylist(what, [&] {
         lblNew_Click();
         AppendEntries(fileNames, folders);
     });
-    // The reader took the file by its extension, so it names one of the types.
-    const PlaylistType type = PlaylistTypeOfFile(path).value_or(PlaylistType::M3U);
-    cmbPLType->setCurrentIndex(static_cast<int>(type));
-    if (type == PlaylistType::WPL) txtPLName->setText(read.contents->title);
 }

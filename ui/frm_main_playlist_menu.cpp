@@ -62,6 +62,8 @@ void frmMain::wirePlaylistMenu() {
     menu->addSeparator();
     add(QStringLiteral("Сохранить для переноса..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &frmMain::lstPL_SavePortable);
+    add(QStringLiteral("Восстановить прошлый список"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &frmMain::lstPL_RestoreKept);
     playlistMenu_ = menu;
 
     lstPL->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -76,32 +78,32 @@ void frmMain::wirePlaylistMenu() {
 }
 
 void frmMain::lstPL_SortByName() {
-    RearrangePlaylist(OrderByName(playlist_.fileNames()), QStringLiteral("сортировку"),
+    rearrangePlaylist(OrderByName(playlist_.fileNames()), QStringLiteral("сортировку"),
                       QStringLiteral("Переставлено записей"));
 }
 
 void frmMain::lstPL_SortByPath() {
-    RearrangePlaylist(OrderByPath(playlist_.folders(), playlist_.fileNames()),
+    rearrangePlaylist(OrderByPath(playlist_.folders(), playlist_.fileNames()),
                       QStringLiteral("сортировку"), QStringLiteral("Переставлено записей"));
 }
 
 void frmMain::lstPL_Shuffle() {
-    RearrangePlaylist(ShuffledOrder(playlist_.count()), QStringLiteral("перемешивание"),
+    rearrangePlaylist(ShuffledOrder(playlist_.count()), QStringLiteral("перемешивание"),
                       QStringLiteral("Переставлено записей"));
 }
 
 void frmMain::lstPL_RemoveRepeats() {
-    RearrangePlaylist(WithoutRepeats(playlist_.folders(), playlist_.fileNames()),
+    rearrangePlaylist(WithoutRepeats(playlist_.folders(), playlist_.fileNames()),
                       QStringLiteral("удаление повторов"), QStringLiteral("Убрано повторов"));
 }
 
 void frmMain::lstPL_RemoveMissing() {
-    RearrangePlaylist(WithoutMissing(playlist_.folders(), playlist_.fileNames()),
+    rearrangePlaylist(WithoutMissing(playlist_.folders(), playlist_.fileNames()),
                       QStringLiteral("удаление отсутствующих"),
                       QStringLiteral("Убрано отсутствующих файлов"));
 }
 
-void frmMain::RearrangePlaylist(const RowOrder& rows, const QString& what,
+void frmMain::rearrangePlaylist(const RowOrder& rows, const QString& what,
                                 const QString& countCaption) {
     const int before = playlist_.count();
     const int changed = static_cast<int>(rows.size()) == before

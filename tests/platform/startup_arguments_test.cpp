@@ -61,6 +61,7 @@ TEST(StartupArguments, HelpListsTheKeys) {
         {"Ctrl+Z", "undo"},
         {"Ctrl+Shift+Z, Ctrl+Y", "redo"},
         {"Ctrl+Shift+S", "save"},
+        {"Ctrl+Shift+T", "bring back"},
         {"F2", "Настройки"},
         {"F1", "О программе"},
     };

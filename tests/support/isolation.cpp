@@ -17,6 +17,8 @@ void IsolationListener::OnTestStart(const testing::TestInfo&) {
     QDir().mkpath(settingsFolder);
     QDir().mkpath(workFolder);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
+    // The playlist kept between runs goes to the data folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root_->filePath(QStringLiteral("data"))));
     previousFolder_ = QDir::currentPath();
     QDir::setCurrent(workFolder);
 }
