@@ -4,7 +4,6 @@
 // (tools/bench.sh runs this under xvfb-run); each start gets empty settings and a private runtime
 // folder, so no running copy takes the arguments over.
 #include <benchmark/benchmark.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <xcb/xcb.h>
 
@@ -14,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 
 namespace {
 

@@ -23,7 +23,7 @@
 
 namespace {
 
-enum class EntryKind { kFile, kFolder };
+enum class EntryKind { File, Folder };
 
 #ifdef Q_OS_UNIX
 // Qt's directory iterator skips every name that isn't valid UTF-8, so a folder from an old disk
@@ -37,7 +37,7 @@ bool IsKind(int folderFd, const dirent& entry, EntryKind kind) {
         if (::fstatat(folderFd, entry.d_name, &target, 0) != 0) return false;
         type = S_ISDIR(target.st_mode) ? DT_DIR : S_ISREG(target.st_mode) ? DT_REG : DT_UNKNOWN;
     }
-    return type == (kind == EntryKind::kFolder ? DT_DIR : DT_REG);
+    return type == (kind == EntryKind::Folder ? DT_DIR : DT_REG);
 }
 
 template <typename Keep>
@@ -65,7 +65,7 @@ std::optional<QStringList> ListNames(const QString& folder, EntryKind kind, Keep
     if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return std::nullopt;
     QStringList names;
     QDirIterator it(folder,
-                    (kind == EntryKind::kFolder ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot);
+                    (kind == EntryKind::Folder ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         QString name = it.fileName();
@@ -125,10 +125,10 @@ void SortWithoutCase(QStringList& names) {
 
 std::optional<QStringList> ListMatchingFiles(const QString& folder,
                                              const FilePatternSet& patterns) {
-    return ListNames(folder, EntryKind::kFile,
+    return ListNames(folder, EntryKind::File,
                      [&patterns](const QString& name) { return patterns.matches(name); });
 }
 
 std::optional<QStringList> ListSubfolders(const QString& folder) {
-    return ListNames(folder, EntryKind::kFolder, [](const QString&) { return true; });
+    return ListNames(folder, EntryKind::Folder, [](const QString&) { return true; });
 }

@@ -64,7 +64,7 @@ QByteArray DetectorAnswer(QByteArrayView bytes) {
 }  // namespace
 
 QByteArray EightBitCodePageOf(QByteArrayView bytes) {
-    const QByteArray answer = DetectorAnswer(bytes);
+    QByteArray answer = DetectorAnswer(bytes);
     const bool known = QStringDecoder(answer.constData()).isValid();
     if (known && IsAmong(answer, kCyrillicCodePages)) return answer;
     if (!LooksWestern(bytes)) return kCyrillicDefault;

@@ -11,7 +11,7 @@ namespace {
 
 constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
 // Enough text to tell a code page by; more only makes a large file slow to open.
-constexpr qsizetype kDetectionSampleBytes = 64 * 1024;
+constexpr qsizetype kDetectionSampleBytes = qsizetype{64} * 1024;
 
 QStringDecoder EightBitDecoderFor(QByteArrayView bytes) {
 #ifdef Q_OS_WIN

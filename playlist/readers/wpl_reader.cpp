@@ -38,7 +38,7 @@ public:
 
     // Whether there was more to hand over.
     bool feedMore() {
-        static constexpr qsizetype kSliceBytes = 1024 * 1024;
+        static constexpr qsizetype kSliceBytes = qsizetype{1024} * 1024;
         if (fed_ >= bytes_.size()) return false;
         const qsizetype size = std::min(kSliceBytes, bytes_.size() - fed_);
         xml_.addData(bytes_.sliced(fed_, size));

@@ -259,7 +259,7 @@ TEST(PlaylistReaders, FindTheCodePageOfEightBitText) {
 TEST(WplReader, ReadsALargeFileWhole) {
     QStringList entries;
     QString text = u"<smil><head><title>Т&amp;</title></head><body><seq>"_s;
-    for (int i = 0; text.size() < 1200 * 1024; ++i) {
+    for (int i = 0; text.size() < qsizetype{1200} * 1024; ++i) {
         entries.append(u"/m/%1 Песня № ♫ é.mp3"_s.arg(i));
         text += u"<media src=\"/m/%1 Песня &#8470; ♫ &#xe9;.mp3\"/>"_s.arg(i);
     }
