@@ -115,18 +115,34 @@ void AppendNumberedLine(QString& buffer, QStringView key, qsizetype number, QStr
     AppendLine(buffer, value);
 }
 
+// A title on one line: the control characters a tag may hold become blanks.
+QString OneLineTitle(QString title) {
+    for (QChar& c : title)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
+    return title;
+}
+
 void AppendM3u(QString& buffer, PlaylistTarget target, const QStringList& folders,
-               const QStringList& fileNames, QChar separator) {
+               const QStringList& fileNames, QChar separator,
+               const QList<EntryTitle>* entryTitles) {
     const bool isSaveFile = target == PlaylistTarget::SaveFile;
     if (isSaveFile) AppendLine(buffer, u"#EXTM3U");
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
-        if (isSaveFile) AppendLine(buffer, u"#EXTINF:0,?-?");
+        if (isSaveFile && entryTitles) {
+            buffer += u"#EXTINF:";
+            AppendNumber(buffer, entryTitles->at(i).seconds);
+            buffer += u',';
+            AppendLine(buffer, OneLineTitle(entryTitles->at(i).title));
+        } else if (isSaveFile) {
+            AppendLine(buffer, u"#EXTINF:0,?-?");
+        }
         AppendEntryLine(buffer, folders[i], fileNames[i], separator);
     }
 }
 
 void AppendPls(QString& buffer, PlaylistTarget target, const QStringList& folders,
-               const QStringList& fileNames, QChar separator) {
+               const QStringList& fileNames, QChar separator,
+               const QList<EntryTitle>* entryTitles) {
     AppendLine(buffer, u"[playlist]");
     for (qsizetype i = 0; i < fileNames.size(); ++i) {
         const qsizetype number = i + 1;
@@ -134,7 +150,11 @@ void AppendPls(QString& buffer, PlaylistTarget target, const QStringList& folder
         AppendNumber(buffer, number);
         buffer += u'=';
         AppendEntryLine(buffer, folders[i], fileNames[i], separator);
-        if (target == PlaylistTarget::SaveFile) {
+        if (target == PlaylistTarget::SaveFile && entryTitles) {
+            AppendNumberedLine(buffer, u"Title", number, OneLineTitle(entryTitles->at(i).title));
+            AppendNumberedLine(buffer, u"Length", number,
+                               QString::number(entryTitles->at(i).seconds));
+        } else if (target == PlaylistTarget::SaveFile) {
             AppendNumberedLine(buffer, u"Title", number, u"?-?");
             AppendNumberedLine(buffer, u"Length", number, u"0");
         }
@@ -195,15 +215,17 @@ qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const QStrin
 
 void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget target,
                          const QStringList& folders, const QStringList& fileNames,
-                         const QString& title, QChar separator) {
+                         const QString& title, QChar separator,
+                         const QList<EntryTitle>* entryTitles) {
     Q_ASSERT(folders.size() == fileNames.size());
+    Q_ASSERT(!entryTitles || entryTitles->size() == fileNames.size());
     buffer.reserve(buffer.size() + EstimatedLength(type, target, folders, fileNames, title));
     switch (type) {
         case PlaylistType::M3U:
-            AppendM3u(buffer, target, folders, fileNames, separator);
+            AppendM3u(buffer, target, folders, fileNames, separator, entryTitles);
             break;
         case PlaylistType::PLS:
-            AppendPls(buffer, target, folders, fileNames, separator);
+            AppendPls(buffer, target, folders, fileNames, separator, entryTitles);
             break;
         case PlaylistType::WPL:
             AppendWpl(buffer, folders, fileNames, title, separator);

@@ -25,6 +25,7 @@ const char* const kCommandKeysText =
     "  Ctrl+Z              undo the last change of the playlist\n"
     "  Ctrl+Shift+Z, Ctrl+Y  redo it\n"
     "  Ctrl+Shift+S        save for moving: entries relative to the playlist's folder\n"
+    "  Ctrl+Alt+S          save with each entry's length and title read from its tags\n"
     "  Ctrl+Shift+T        bring back the playlist of the last run\n"
     "  Ctrl+1, 2, 3        Media Player, WinAmp, Др. проигрыв.\n"
     "  Insert              Добавить папку (in the folder list)\n"

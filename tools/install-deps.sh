@@ -6,13 +6,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev libuchardet-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev libuchardet-dev libtag1-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth libxml2-utils
   clang libclang-rt-14-dev clang-tidy clang-format
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   dpkg-dev python3 desktop-file-utils
-  util-linux
+  util-linux sox
   lintian help2man appstream python3-pyatspi at-spi2-core dbus
 )
 

@@ -62,6 +62,8 @@ void frmMain::wirePlaylistMenu() {
     menu->addSeparator();
     add(QStringLiteral("Сохранить для переноса..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &frmMain::lstPL_SavePortable);
+    add(QStringLiteral("Сохранить с тегами..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+        &frmMain::lstPL_SaveWithTags);
     add(QStringLiteral("Восстановить прошлый список"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &frmMain::lstPL_RestoreKept);
     playlistMenu_ = menu;

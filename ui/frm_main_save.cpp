@@ -2,15 +2,21 @@
 // Composing the playlist's text into the output buffer, writing the buffer out, and the Save
 // command that does both around the Save dialog.
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <atomic>
+#include <memory>
 
 #include "output/playlist_text.h"
 #include "output/portable_folders.h"
 #include "platform/drive_roots.h"
+#include "platform/media_tags.h"
+#include "playlist/entry_path.h"
 #include "ui/controls/output_buffer.h"
 #include "ui/frm_main.h"
 #include "ui/message_box.h"
+#include "ui/read_progress.h"
 
 void frmMain::ComposePlaylistText(PlaylistType type, PlaylistTarget target) {
     AppendPlaylistLines(txtSave->text(), type, target, playlist_.folders(), playlist_.fileNames(),
@@ -57,5 +63,42 @@ void frmMain::lstPL_SavePortable() {
         [&](const QString& folder) { return DriveRootOf(folder, drives) == playlistsDrive; });
     AppendPlaylistLines(txtSave->text(), type, PlaylistTarget::SaveFile, folders,
                         playlist_.fileNames(), txtPLName->text());
+    reportSave(path, WriteOutputBuffer(path));
+}
+
+// "Сохранить с тегами...": the saved text with each entry's length and "Artist - Title" read from
+// its tags, in the background; the plain "Сохранить" keeps its fixed lines.
+void frmMain::lstPL_SaveWithTags() {
+    const PlaylistType type = selectedPlaylistType();
+    dlg.setFlags(CommonDialog::kOverwritePrompt);
+    dlg.setFilter(PlaylistSaveFilter(type));
+    dlg.setFileName(QString());
+    if (!dlg.showSave(this)) return;
+    const QString path = dlg.fileName();
+    const QStringList folders = playlist_.folders();
+    const QStringList fileNames = playlist_.fileNames();
+    // Shared with the worker, which goes on until it notices that the user gave up.
+    auto titles = std::make_shared<QList<EntryTitle>>();
+    auto givenUp = std::make_shared<std::atomic_bool>(false);
+    const bool finished =
+        RunWithProgress(this, QStringLiteral("Чтение тегов: %1 файлов").arg(fileNames.size()),
+                        [titles, givenUp, folders, fileNames] {
+                            titles->reserve(fileNames.size());
+                            for (qsizetype i = 0; i < fileNames.size() && !*givenUp; ++i) {
+                                const QString entry = JoinEntryPath(folders[i], fileNames[i]);
+                                if (ShapeOfEntry(entry) == EntryShape::Address) {
+                                    titles->append({0, QStringLiteral("?-?")});
+                                    continue;
+                                }
+                                const MediaTags tags = ReadMediaTags(entry);
+                                titles->append({tags.seconds, tags.title});
+                            }
+                        });
+    if (!finished) {
+        *givenUp = true;
+        return;
+    }
+    AppendPlaylistLines(txtSave->text(), type, PlaylistTarget::SaveFile, folders, fileNames,
+                        txtPLName->text(), QDir::separator(), titles.get());
     reportSave(path, WriteOutputBuffer(path));
 }

@@ -20,8 +20,13 @@ std::optional<ReadResult> ReadWithProgress(QWidget* parent, const QString& label
                                            std::function<ReadResult()> read) {
     // Shared with the worker, which may outlive this call when the user gives up.
     auto result = std::make_shared<std::optional<ReadResult>>();
-    QPointer<QThread> worker =
-        QThread::create([result, read = std::move(read)] { *result = read(); });
+    if (!RunWithProgress(parent, label, [result, read = std::move(read)] { *result = read(); }))
+        return std::nullopt;
+    return std::move(*result);
+}
+
+bool RunWithProgress(QWidget* parent, const QString& label, std::function<void()> work) {
+    QPointer<QThread> worker = QThread::create(std::move(work));
     QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
 
     QEventLoop blink;
@@ -37,7 +42,7 @@ std::optional<ReadResult> ReadWithProgress(QWidget* parent, const QString& label
         QObject::connect(worker, &QThread::finished, &progress, &QProgressDialog::accept);
         // The worker may have ended before the connection was made.
         if (!IsOver(worker)) progress.exec();
-        if (progress.wasCanceled() || !IsOver(worker)) return std::nullopt;
+        if (progress.wasCanceled() || !IsOver(worker)) return false;
     }
-    return std::move(*result);
+    return true;
 }

@@ -18,3 +18,7 @@ inline constexpr int kProgressBlinkMs = 300;
 // gave up (the worker then finishes on its own and its result is dropped).
 std::optional<ReadResult> ReadWithProgress(QWidget* parent, const QString& label,
                                            std::function<ReadResult()> read);
+
+// The same for any work: false when the user gave up. The work may then still be running, so
+// whatever it writes to must be shared with it rather than owned by the caller.
+bool RunWithProgress(QWidget* parent, const QString& label, std::function<void()> work);

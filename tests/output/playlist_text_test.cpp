@@ -157,3 +157,31 @@ TEST(PlaylistText, SaveFilterNamesTheTypeAndItsExtension) {
     EXPECT_EQ(PlaylistSaveFilter(PlaylistType::PLS), QStringLiteral("PLS|*.pls"));
     EXPECT_EQ(PlaylistSaveFilter(PlaylistType::WPL), QStringLiteral("WPL|*.wpl"));
 }
+
+// With the entries' titles, a saved M3U or PLS carries each length and title on one line; the
+// player form and WPL are as without them.
+TEST(PlaylistText, EntryTitlesFillTheTitleAndLengthLines) {
+    const QList<EntryTitle> titles = {{215, QStringLiteral("Кино - Звезда")},
+                                      {3, QStringLiteral("evil\r\n#EXTM3U\r\nx")}};
+    const struct {
+        PlaylistType type;
+        PlaylistTarget target;
+        const char* text;
+    } cases[] = {
+        {PlaylistType::M3U, PlaylistTarget::SaveFile,
+         "#EXTM3U\r\n#EXTINF:215,Кино - Звезда\r\nC:\\Music\\a.mp3\r\n"
+         "#EXTINF:3,evil  #EXTM3U  x\r\nD:\\b.wma\r\n"},
+        {PlaylistType::PLS, PlaylistTarget::SaveFile,
+         "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nTitle1=Кино - Звезда\r\nLength1=215\r\n"
+         "File2=D:\\b.wma\r\nTitle2=evil  #EXTM3U  x\r\nLength2=3\r\nNumberOfEntries=2\r\n"
+         "Version=2\r\n"},
+        {PlaylistType::M3U, PlaylistTarget::Player, "C:\\Music\\a.mp3\r\nD:\\b.wma\r\n"},
+        {PlaylistType::WPL, PlaylistTarget::SaveFile, kWplExample},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << NameOf(c.type) << ", " << NameOf(c.target));
+        QString buffer;
+        AppendPlaylistLines(buffer, c.type, c.target, kFolders, kNames, kTitle, u'\\', &titles);
+        EXPECT_EQ(buffer, QString::fromUtf8(c.text));
+    }
+}

@@ -227,3 +227,20 @@ TEST(SaveCommand, PortableSaveWritesEntriesRelativeToThePlaylist) {
                          "#EXTINF:0,?-?\r\nhttp://radio.example:8000/live\r\n\r\n"));
     EXPECT_TRUE(window->txtSave->text().isEmpty());
 }
+
+// "Сохранить с тегами...": the same text with each file's length and title; an address keeps the
+// fixed line.
+TEST(SaveCommand, SaveWithTagsWritesLengthsAndTitles) {
+    const QString music = MakeFolder("music", {"01 - Intro.mp3"});
+    auto window = OpenMainWindow();
+    window->playlist().append({"01 - Intro.mp3", "live"}, {music, "http://radio.example:8000"});
+    const QString path = WorkPath("tagged.m3u");
+    ModalAnswer user([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) TypeFileNameAndAccept(dialog, path);
+    });
+    window->lstPL_SaveWithTags();
+    EXPECT_EQ(user.messages(), QStringList());
+    EXPECT_EQ(ReadBytes(path), "#EXTM3U\r\n#EXTINF:0,01 - Intro\r\n" + QFile::encodeName(music) +
+                                   "/01 - Intro.mp3\r\n#EXTINF:0,?-?\r\n"
+                                   "http://radio.example:8000/live\r\n\r\n");
+}

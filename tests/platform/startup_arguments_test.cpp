@@ -62,6 +62,7 @@ TEST(StartupArguments, HelpListsTheKeys) {
         {"Ctrl+Shift+Z, Ctrl+Y", "redo"},
         {"Ctrl+Shift+S", "save"},
         {"Ctrl+Shift+T", "bring back"},
+        {"Ctrl+Alt+S", "save with"},
         {"F2", "Настройки"},
         {"F1", "О программе"},
     };

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "platform/media_tags.h"
+
+#include <QFileInfo>
+
+#include "playlist/file_name_codec.h"
+
+#ifdef LYRANTEL_HAVE_TAGLIB
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
+#endif
+
+namespace {
+
+QString NameWithoutExtension(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot > 0 ? fileName.left(dot) : fileName;
+}
+
+}  // namespace
+
+QString TitleFromTags(const QString& artist, const QString& title, const QString& fileName) {
+    const QString name = NameWithoutExtension(fileName);
+    if (artist.isEmpty() && title.isEmpty()) return name;
+    return (artist.isEmpty() ? QStringLiteral("?") : artist) + QStringLiteral(" - ") +
+           (title.isEmpty() ? name : title);
+}
+
+MediaTags ReadMediaTags(const QString& path) {
+    const QString fileName = QFileInfo(path).fileName();
+#ifdef LYRANTEL_HAVE_TAGLIB
+    // TagLib opens the name's bytes on POSIX, which keeps names that aren't UTF-8.
+    const TagLib::FileRef file(EncodeFileName(path).constData());
+    if (file.isNull()) return {0, NameWithoutExtension(fileName)};
+    MediaTags tags;
+    if (const TagLib::AudioProperties* audio = file.audioProperties())
+        tags.seconds = audio->lengthInSeconds();
+    const TagLib::Tag* tag = file.tag();
+    const auto text = [](const TagLib::String& value) {
+        return QString::fromStdString(value.to8Bit(true)).trimmed();
+    };
+    tags.title = tag ? TitleFromTags(text(tag->artist()), text(tag->title()), fileName)
+                     : NameWithoutExtension(fileName);
+    return tags;
+#else
+    return {0, NameWithoutExtension(fileName)};
+#endif
+}
