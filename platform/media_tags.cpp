@@ -20,7 +20,7 @@ QString NameWithoutExtension(const QString& fileName) {
 }  // namespace
 
 QString TitleFromTags(const QString& artist, const QString& title, const QString& fileName) {
-    const QString name = NameWithoutExtension(fileName);
+    QString name = NameWithoutExtension(fileName);
     if (artist.isEmpty() && title.isEmpty()) return name;
     return (artist.isEmpty() ? QStringLiteral("?") : artist) + QStringLiteral(" - ") +
            (title.isEmpty() ? name : title);

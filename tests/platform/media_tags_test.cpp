@@ -15,7 +15,7 @@ namespace {
 
 // Two seconds of silence made by sox, in the format its extension names.
 QString MakeSilence(const QString& name) {
-    const QString path = WorkPath(name);
+    QString path = WorkPath(name);
     QProcess sox;
     sox.start(QStringLiteral("sox"), {"-n", "-r", "8000", "-c", "1", path, "trim", "0", "2"});
     EXPECT_TRUE(sox.waitForFinished(20000) && sox.exitCode() == 0)
