@@ -162,6 +162,7 @@ private:
     void replacePlaylist(const PlaylistContents& contents, const QString& what);
     // Keeps a playlist that isn't empty for the next run; an empty one leaves the kept one.
     void keepPlaylist();
+    QString askSavePath(PlaylistType type);
     // Says why a save failed, or that some characters had to be replaced.
     void reportSave(const QString& path, const PlaylistFileResult& result);
     // Runs a change of the playlist and records it as one step of its history, named `what`.

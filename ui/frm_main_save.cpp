@@ -47,14 +47,19 @@ void frmMain::reportSave(const QString& path, const PlaylistFileResult& result) 
         ShowMessage(this, kCharactersReplacedMessage);
 }
 
-// "Сохранить для переноса...": the place comes first, as the entries are written relative to it.
-void frmMain::lstPL_SavePortable() {
-    const PlaylistType type = selectedPlaylistType();
+// The Save dialog for the commands that compose after it: the chosen path, empty when cancelled.
+QString frmMain::askSavePath(PlaylistType type) {
     dlg.setFlags(CommonDialog::kOverwritePrompt);
     dlg.setFilter(PlaylistSaveFilter(type));
     dlg.setFileName(QString());
-    if (!dlg.showSave(this)) return;
-    const QString path = dlg.fileName();
+    return dlg.showSave(this) ? dlg.fileName() : QString();
+}
+
+// "Сохранить для переноса...": the place comes first, as the entries are written relative to it.
+void frmMain::lstPL_SavePortable() {
+    const PlaylistType type = selectedPlaylistType();
+    const QString path = askSavePath(type);
+    if (path.isEmpty()) return;
     const QString playlistFolder = QFileInfo(path).absolutePath();
     const QStringList drives = AvailableDriveRoots();
     const QString playlistsDrive = DriveRootOf(playlistFolder, drives);
@@ -70,11 +75,8 @@ void frmMain::lstPL_SavePortable() {
 // its tags, in the background; the plain "Сохранить" keeps its fixed lines.
 void frmMain::lstPL_SaveWithTags() {
     const PlaylistType type = selectedPlaylistType();
-    dlg.setFlags(CommonDialog::kOverwritePrompt);
-    dlg.setFilter(PlaylistSaveFilter(type));
-    dlg.setFileName(QString());
-    if (!dlg.showSave(this)) return;
-    const QString path = dlg.fileName();
+    const QString path = askSavePath(type);
+    if (path.isEmpty()) return;
     const QStringList folders = playlist_.folders();
     const QStringList fileNames = playlist_.fileNames();
     // Shared with the worker, which goes on until it notices that the user gave up.

@@ -57,3 +57,11 @@ QWidget* WaitForFocusIn(const QWidget* window, int timeoutMs) {
     if (!QTest::qWaitFor([&] { return focusInWindow() != nullptr; }, timeoutMs)) return nullptr;
     return focusInWindow();
 }
+
+QStringList ShownEntries(const frmMain& window) {
+    EXPECT_EQ(window.lstPL->listCount(), window.lstP->listCount());
+    QStringList entries;
+    for (int row = 0; row < window.lstPL->listCount(); ++row)
+        entries.append(QDir(window.lstP->item(row)).dirName() + '/' + window.lstPL->item(row));
+    return entries;
+}

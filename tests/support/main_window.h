@@ -35,3 +35,7 @@ void SelectPlaylistType(frmMain& window, PlaylistType type);
 // that was just shown a little later, and until then the focus is elsewhere or nowhere. Null if
 // the window doesn't get the focus in time.
 QWidget* WaitForFocusIn(const QWidget* window, int timeoutMs = 5000);
+
+// The playlist as shown: "folder/name" per row, the folder's last part read from lstP and the name
+// from lstPL (which must have as many rows).
+QStringList ShownEntries(const frmMain& window);

@@ -13,18 +13,7 @@
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
 
-namespace {
-
-// Entries as "folder/name", the folder read from lstP and the name from lstPL, row by row.
-QStringList Shown(const frmMain& window) {
-    EXPECT_EQ(window.lstPL->listCount(), window.lstP->listCount());
-    QStringList entries;
-    for (int row = 0; row < window.lstPL->listCount(); ++row)
-        entries.append(QDir(window.lstP->item(row)).dirName() + '/' + window.lstPL->item(row));
-    return entries;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // Every change of the playlist is one step: "Отменить" brings the playlist before it back whole,
 // "Повторить" the playlist after it, in both lists, the selection included.
@@ -63,19 +52,20 @@ TEST(PlaylistHistory, EveryChangeIsTakenBackAndMadeAgain) {
         window->playlist().append({"b.mp3", "a.mp3", "gone.mp3", "b.mp3"}, {one, one, one, one});
         window->lstPL->setListIndex(1);
         ModalAnswer user;
-        const QStringList before = Shown(*window);
+        const QStringList before = ShownEntries(*window);
         // Shuffling may give the same order by chance; a few tries make that all but impossible.
-        for (int attempt = 0; attempt < 5 && Shown(*window) == before; ++attempt) c.change(*window);
-        const QStringList after = Shown(*window);
+        for (int attempt = 0; attempt < 5 && ShownEntries(*window) == before; ++attempt)
+            c.change(*window);
+        const QStringList after = ShownEntries(*window);
         const int selectedAfter = window->lstPL->listIndex();
         ASSERT_NE(after, before);
         ASSERT_EQ(window->history()->count(), 1);
 
         window->history()->undo();
-        EXPECT_EQ(Shown(*window), before);
+        EXPECT_EQ(ShownEntries(*window), before);
         EXPECT_EQ(window->lstPL->listIndex(), 1);
         window->history()->redo();
-        EXPECT_EQ(Shown(*window), after);
+        EXPECT_EQ(ShownEntries(*window), after);
         EXPECT_EQ(window->lstPL->listIndex(), selectedAfter);
     }
 }

@@ -12,15 +12,6 @@
 
 namespace {
 
-// Entries as "folder/name", the folder read from lstP and the name from lstPL, row by row.
-QStringList Shown(const frmMain& window) {
-    EXPECT_EQ(window.lstPL->listCount(), window.lstP->listCount());
-    QStringList entries;
-    for (int row = 0; row < window.lstPL->listCount(); ++row)
-        entries.append(QDir(window.lstP->item(row)).dirName() + '/' + window.lstPL->item(row));
-    return entries;
-}
-
 QAction* MenuItem(const frmMain& window, const QString& text) {
     for (QAction* action : window.playlistMenu()->actions())
         if (action->text() == text) return action;
@@ -68,8 +59,8 @@ TEST(PlaylistMenu, EachCommandRearrangesBothListsAndSaysHowManyChanged) {
         window->lstPL->setListIndex(2);
         ModalAnswer user;
         MenuItem(*window, QString::fromUtf8(c.item))->trigger();
-        EXPECT_EQ(Shown(*window), c.entries);
-        EXPECT_EQ(Shown(*window).value(window->lstPL->listIndex()), c.selected);
+        EXPECT_EQ(ShownEntries(*window), c.entries);
+        EXPECT_EQ(ShownEntries(*window).value(window->lstPL->listIndex()), c.selected);
         EXPECT_EQ(user.messages(), QStringList{c.message});
     }
 }
@@ -84,7 +75,7 @@ TEST(PlaylistMenu, SelectionAndShuffle) {
         ModalAnswer user;
         MenuItem(*window, QStringLiteral("Убрать отсутствующие"))->trigger();
     }
-    EXPECT_EQ(Shown(*window), QStringList({"one/a.mp3", "one/a.mp3"}));
+    EXPECT_EQ(ShownEntries(*window), QStringList({"one/a.mp3", "one/a.mp3"}));
     EXPECT_EQ(window->lstPL->listIndex(), 1);
 
     QStringList names;
