@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -23,6 +22,7 @@
 #include "output/playlist_file.h"
 #include "playlist/playlist_limits.h"
 #include "playlist/readers/playlist_readers.h"
+#include "tests/support/private_user_folders.h"
 #include "ui/controls/playlist_box.h"
 #include "ui/frm_main.h"
 
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
 
     // Empty settings and working folder, as the benchmarks have, so the window starts the same.
     QTemporaryDir root;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.path());
+    UsePrivateUserFolders(root.path());
     QDir::setCurrent(root.path());
     // A message box (an open that fails) would wait for a user: it is answered at once, and the
     // step counts as failed. The open's progress window is left to end by itself.

@@ -66,8 +66,11 @@ void StartToWindow(benchmark::State& state, const QString& program, const QStrin
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           home.filePath(QStringLiteral("config")));
+        // The user's own folders may be named by these; the program must see none of them.
+        for (const char* folder : {"CONFIG", "DATA", "CACHE", "STATE"}) {
+            environment.insert(QStringLiteral("XDG_%1_HOME").arg(QLatin1String(folder)),
+                               home.filePath(QString::fromLatin1(folder).toLower()));
+        }
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
                            home.filePath(QStringLiteral("runtime")));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));

@@ -3,21 +3,21 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
+
+#include "tests/support/private_user_folders.h"
 
 // Benchmarks of windows run on the offscreen platform, like the tests: no display needed. They
 // start from known data, as the tests do: empty settings (the main window's load step reads the
-// last folder from them) and an empty working folder (where the browser starts).
+// last folder from them) and an empty working folder (where the browser starts). Like the tests,
+// they never touch the user's own settings or kept playlist.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir root;
+    UsePrivateHome(root.path());
     QApplication app(argc, argv);
-    QTemporaryDir root;
-    const QString settingsFolder = root.filePath(QStringLiteral("config"));
     const QString workFolder = root.filePath(QStringLiteral("work"));
-    QDir().mkpath(settingsFolder);
     QDir().mkpath(workFolder);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
     QDir::setCurrent(workFolder);
 
     benchmark::Initialize(&argc, argv);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -154,26 +155,40 @@ TEST(PlaylistFile, FailuresReportTheSystemsReason) {
         QStringList{QStringLiteral("folder.m3u")});
 }
 
-// Opening a pipe would wait for a reader and freeze the window; a device is no playlist.
+// Opening a pipe would wait for a reader and freeze the window; a device is no playlist. Every
+// special file is made here, in the test's own folder: should the refusal ever fail, only these are
+// replaced, never the machine's own /dev/null or /dev/full.
 TEST(PlaylistFile, AnythingButARegularFileIsRefusedBeforeItIsOpened) {
     const QString fifo = WorkPath(QStringLiteral("pipe.m3u"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString linkToFifo = WorkPath(QStringLiteral("link-to-pipe.m3u"));
-    ASSERT_TRUE(QFile::link(fifo, linkToFifo));
-    QDir(TestWorkFolder()).mkdir(QStringLiteral("folder.m3u"));
+    const QString folder = WorkPath(QStringLiteral("folder.m3u"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    // The same numbers as /dev/full: a write that got through would fail with "No space left on
+    // device", so the refusal must come before it.
+    const QString device = WorkPath(QStringLiteral("full.m3u"));
+    const bool haveDevice =
+        mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 7)) == 0;
+    const QString fifoReason = QStringLiteral("Это именованный канал (FIFO), а не обычный файл.");
+    const QString deviceReason = QStringLiteral("Это устройство, а не обычный файл.");
+    const QString folderReason = QStringLiteral("Это папка, а не обычный файл.");
+    const auto linkTo = [](const QString& target) {
+        const QString link = WorkPath(QStringLiteral("link-to-") + QFileInfo(target).fileName());
+        EXPECT_TRUE(QFile::link(target, link));
+        return link;
+    };
     const struct {
         QString path;
         QString reason;
+        bool isDevice = false;
     } cases[] = {
-        {fifo, QStringLiteral("Это именованный канал (FIFO), а не обычный файл.")},
-        {linkToFifo, QStringLiteral("Это именованный канал (FIFO), а не обычный файл.")},
-        // Would have failed with "No space left on device": it is refused before that.
-        {QStringLiteral("/dev/full"), QStringLiteral("Это устройство, а не обычный файл.")},
-        {QStringLiteral("/dev/null"), QStringLiteral("Это устройство, а не обычный файл.")},
-        {WorkPath(QStringLiteral("folder.m3u")), QStringLiteral("Это папка, а не обычный файл.")},
+        {fifo, fifoReason},           {linkTo(fifo), fifoReason},
+        {folder, folderReason},       {linkTo(folder), folderReason},
+        {device, deviceReason, true}, {linkTo(device), deviceReason, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
+        // The device rows come last; CI runs as root.
+        if (c.isDevice && !haveDevice) GTEST_SKIP() << "making a device node needs root";
         const PlaylistFileResult result = WritePlaylistFile(c.path, u"#EXTM3U\r\n");
         EXPECT_EQ(result.status, Status::Failed);
         EXPECT_EQ(result.failureReason, c.reason);

@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <filesystem>
+
+#include "tests/support/private_user_folders.h"
 
 namespace {
 QString settingsFolder;
@@ -14,17 +16,18 @@ void IsolationListener::OnTestStart(const testing::TestInfo&) {
     root_ = std::make_unique<QTemporaryDir>();
     settingsFolder = root_->filePath(QStringLiteral("config"));
     workFolder = root_->filePath(QStringLiteral("work"));
-    QDir().mkpath(settingsFolder);
     QDir().mkpath(workFolder);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
-    // The playlist kept between runs goes to the data folder.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(root_->filePath(QStringLiteral("data"))));
+    UsePrivateUserFolders(root_->path());
     previousFolder_ = QDir::currentPath();
     QDir::setCurrent(workFolder);
 }
 
 void IsolationListener::OnTestEnd(const testing::TestInfo&) {
     QDir::setCurrent(previousFolder_);
+    // By the bytes of the names: QTemporaryDir can't remove a file whose name isn't UTF-8, which
+    // some tests make on purpose.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(root_->path()).constData(), ignored);
     root_.reset();
 }
 
