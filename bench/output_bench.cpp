@@ -16,23 +16,20 @@
 
 namespace {
 
-struct Playlist {
-    QStringList folders;
-    QStringList fileNames;
-};
-
 // Folders of about 40 characters and names of about 20, so each entry path is about 60.
-const Playlist& LargestPlaylist() {
-    static const Playlist playlist = [] {
-        Playlist p;
+const PlaylistEntries& LargestPlaylist() {
+    static const PlaylistEntries playlist = [] {
+        PlaylistEntries entries;
         for (int i = 0; i < kMaxPlaylistEntries; ++i) {
-            p.folders.append(QStringLiteral("/home/listener/Music/Artist %1/Album %2")
-                                 .arg(i / 200, 3, 10, QLatin1Char('0'))
-                                 .arg(i / 12, 4, 10, QLatin1Char('0')));
-            p.fileNames.append(
-                QStringLiteral("%1 Track title.mp3").arg(i % 12 + 1, 2, 10, QLatin1Char('0')));
+            entries.append(
+                {QStringLiteral("/home/listener/Music/Artist %1/Album %2")
+                     .arg(i / 200, 3, 10, QLatin1Char('0'))
+                     .arg(i / 12, 4, 10, QLatin1Char('0')),
+                 QStringLiteral("%1 Track title.mp3").arg(i % 12 + 1, 2, 10, QLatin1Char('0')),
+                 {},
+                 {}});
         }
-        return p;
+        return entries;
     }();
     return playlist;
 }
@@ -50,9 +47,8 @@ PlaylistTarget TargetOf(const benchmark::State& state) {
 }
 
 QString Compose(const benchmark::State& state) {
-    const Playlist& playlist = LargestPlaylist();
     QString text;
-    AppendPlaylistLines(text, TypeOf(state), TargetOf(state), playlist.folders, playlist.fileNames,
+    AppendPlaylistLines(text, TypeOf(state), TargetOf(state), LargestPlaylist(),
                         QStringLiteral("Party & Co"), u'/');
     return text;
 }

@@ -18,8 +18,9 @@ namespace {
 
 void Fill(frmMain& window, int count) {
     window.lblDelAll_Click();
-    window.playlist().append(QStringList(count, QStringLiteral("Track 01 - some artist name.mp3")),
-                             QStringList(count, QStringLiteral("/home/user/Music/Some Album")));
+    window.playlist().append(
+        EntriesInFolder(QStringList(count, QStringLiteral("Track 01 - some artist name.mp3")),
+                        QStringLiteral("/home/user/Music/Some Album")));
 }
 
 void BM_RemoveFirstOfFullPlaylist(benchmark::State& state) {
@@ -30,7 +31,7 @@ void BM_RemoveFirstOfFullPlaylist(benchmark::State& state) {
         window.lstPL->setListIndex(0);
         window.lblDel_Click();
         state.PauseTiming();
-        window.playlist().append({QStringLiteral("x.mp3")}, {QStringLiteral("/x")});
+        window.playlist().append(EntriesInFolder({QStringLiteral("x.mp3")}, QStringLiteral("/x")));
         state.ResumeTiming();
     }
 }
@@ -69,10 +70,10 @@ void BM_UndoClearOfFullPlaylist(benchmark::State& state) {
     Fill(window, kMaxPlaylistEntries);
     window.lblDelAll_Click();
     for (auto _ : state) {
-        window.history()->undo();
+        window.playlist().history().undo();
         benchmark::DoNotOptimize(window.lstPL->listCount());
         state.PauseTiming();
-        window.history()->redo();
+        window.playlist().history().redo();
         state.ResumeTiming();
     }
 }
@@ -83,35 +84,38 @@ BENCHMARK(BM_UndoClearOfFullPlaylist)->Unit(benchmark::kMillisecond);
 void BM_RearrangeFullPlaylist(benchmark::State& state) {
     frmMain window;
     window.show();
-    QStringList names, folders;
+    PlaylistEntries entries;
     for (const int i : ShuffledOrder(kMaxPlaylistEntries)) {
-        names.append(QStringLiteral("Track %1 - some artist name.mp3").arg(i % 500));
-        folders.append(QStringLiteral("/home/user/Music/Album %1").arg(i / 500));
+        entries.append({QStringLiteral("/home/user/Music/Album %1").arg(i / 500),
+                        QStringLiteral("Track %1 - some artist name.mp3").arg(i % 500),
+                        QStringLiteral("Some Artist - Track %1").arg(i), i % 600});
     }
-    const auto orderOf = [&](const PlaylistModel& playlist) {
+    const auto orderOf = [&](const Playlist& playlist) {
         switch (state.range(0)) {
             case 0:
-                return OrderByName(playlist.fileNames());
+                return OrderByName(playlist.entries());
             case 1:
-                return OrderByPath(playlist.folders(), playlist.fileNames());
+                return OrderByPath(playlist.entries());
             case 2:
                 return ShuffledOrder(playlist.count());
+            case 3:
+                return OrderByTitle(playlist.entries());
             default:
-                return WithoutRepeats(playlist.folders(), playlist.fileNames());
+                return WithoutRepeats(playlist.entries());
         }
     };
     for (auto _ : state) {
         state.PauseTiming();
         window.lblDelAll_Click();
-        window.playlist().append(names, folders);
+        window.playlist().append(entries);
         state.ResumeTiming();
-        window.playlist().rearrange(orderOf(window.playlist()));
+        window.playlist().rearrange(orderOf(window.playlist()), QStringLiteral("сортировку"));
         benchmark::DoNotOptimize(window.lstPL->listCount());
     }
 }
 BENCHMARK(BM_RearrangeFullPlaylist)
     ->ArgName("command")
-    ->DenseRange(0, 3)
+    ->DenseRange(0, 4)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

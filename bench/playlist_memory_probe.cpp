@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     if (isSave) {
         QStringList names;
         for (int i = 0; i < kMaxPlaylistEntries; ++i) names.append(FileName(i));
-        window.playlist().append(names, QStringList(kMaxPlaylistEntries, Folder()));
+        window.playlist().append(EntriesInFolder(names, Folder()));
     }
 
     const qint64 before = ResidentBytesNow();
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
         done = !messageShown && window.lstPL->listCount() == kMaxPlaylistEntries;
     } else {
         const ReadResult read = ReadPlaylistFile(path);
-        done = read.contents && read.contents->entryPaths.size() == kMaxPlaylistEntries;
+        done = read.contents && read.contents->entries.size() == kMaxPlaylistEntries;
     }
     const qint64 peak = PeakResidentBytes();
 

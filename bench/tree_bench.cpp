@@ -42,7 +42,7 @@ void BM_WalkTreeOf50000Files(benchmark::State& state) {
     const int everything = kArtists * kAlbumsPerArtist * kTracksPerAlbum;
     for (auto _ : state) {
         const FolderTreeWalk walk = WalkFolderTree(root.path(), patterns, everything);
-        if (walk.fileNames.size() != everything) state.SkipWithError("files missing");
+        if (walk.entries.size() != everything) state.SkipWithError("files missing");
         benchmark::DoNotOptimize(walk);
     }
 }

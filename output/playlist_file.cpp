@@ -77,19 +77,20 @@ std::optional<QString> WriteTo(const QString& path, const BytesSource& source) {
 
 }  // namespace
 
-PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text) {
+PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text,
+                                     PlaylistEncoding encoding) {
     PlaylistFileResult result;
     if (path.isEmpty()) return result;
     // The text is encoded while it is written, a piece at a time, so the whole file's bytes are
     // never held. A text that can't be encoded is not written at all: the new file is dropped, or
     // a file written in place gets its earlier text back.
-    EncodingResult encoding;
+    EncodingResult encoded;
     const BytesSource bytes = [&](const EncodedBytesSink& sink) -> std::optional<QString> {
-        if (EncodePlaylistText(text, sink, encoding)) sink(kLineEnd);
-        return encoding.failureReason;
+        if (EncodePlaylistText(text, sink, encoded, encoding)) sink(kLineEnd);
+        return encoded.failureReason;
     };
     const std::optional<QString> failure = WriteTo(path, bytes);
-    result.charactersReplaced = encoding.charactersReplaced;
+    result.charactersReplaced = encoded.charactersReplaced;
     result.status =
         failure ? PlaylistFileResult::Status::Failed : PlaylistFileResult::Status::Written;
     result.failureReason = failure.value_or(QString());

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "output/text_encoding.h"
+
 struct PlaylistFileResult {
     enum class Status {
         NoPath,   // a cancelled dialog: nothing was created and nothing is to be said
@@ -21,7 +23,8 @@ struct PlaylistFileResult {
 // fail, its earlier text is written back, or kept in a copy the reason names. Anything but a
 // regular file (or a symbolic link to one) is refused before it is opened. An empty path writes
 // nothing.
-PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text);
+PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text,
+                                     PlaylistEncoding encoding = PlaylistEncoding::System);
 
 // "Не удалось ...", the path, a blank line and the reason.
 QString SaveFailedMessage(const QString& path, const QString& reason);

@@ -2,6 +2,7 @@
 #include "output/playlist_text.h"
 
 #include <array>
+#include <cstdlib>
 #include <iterator>
 
 #include "playlist/entry_path.h"
@@ -95,9 +96,8 @@ void ForEachEntryTextPart(const QString& folder, const QString& fileName, QChar 
         ForEachEntryPathPart(folder, fileName, separator, append);
 }
 
-void AppendEntryLine(QString& buffer, const QString& folder, const QString& fileName,
-                     QChar separator) {
-    ForEachEntryTextPart(folder, fileName, separator, EntryTextForm::Lines,
+void AppendEntryLine(QString& buffer, const PlaylistEntry& entry, QChar separator) {
+    ForEachEntryTextPart(entry.folder, entry.fileName, separator, EntryTextForm::Lines,
                          [&buffer](QStringView part) { buffer += part; });
     buffer += kLineEnd;
 }
@@ -107,66 +107,81 @@ void AppendLine(QString& buffer, QStringView text) {
     buffer += kLineEnd;
 }
 
-// Numbered PLS line: "File12=" followed by the value.
-void AppendNumberedLine(QString& buffer, QStringView key, qsizetype number, QStringView value) {
+// A signed number: a stream's length is -1.
+void AppendSeconds(QString& buffer, int seconds) {
+    if (seconds < 0) buffer += u'-';
+    AppendNumber(buffer, std::abs(qint64{seconds}));
+}
+
+// A title on one line: the control characters it may hold become blanks.
+void AppendOneLineTitle(QString& buffer, QStringView title) {
+    const qsizetype start = buffer.size();
+    buffer += title;
+    for (QChar* c = buffer.data() + start; c != buffer.data() + buffer.size(); ++c)
+        if (c->unicode() < 0x20 || c->unicode() == 0x7F) *c = u' ';
+}
+
+// What an entry carries, or what the plain form says of an entry that carries nothing.
+constexpr QStringView kNoTitle = u"?-?";
+QStringView TitleOf(const PlaylistEntry& entry) {
+    return entry.title ? QStringView(*entry.title) : kNoTitle;
+}
+int SecondsOf(const PlaylistEntry& entry) {
+    return entry.seconds.value_or(0);
+}
+
+void AppendExtInf(QString& buffer, const PlaylistEntry& entry) {
+    buffer += u"#EXTINF:";
+    AppendSeconds(buffer, SecondsOf(entry));
+    buffer += u',';
+    AppendOneLineTitle(buffer, TitleOf(entry));
+    buffer += kLineEnd;
+}
+
+void AppendM3uEntries(QString& buffer, PlaylistTarget target, const PlaylistEntries& entries,
+                      QChar separator) {
+    for (const PlaylistEntry& entry : entries) {
+        if (target == PlaylistTarget::SaveFile) AppendExtInf(buffer, entry);
+        AppendEntryLine(buffer, entry, separator);
+    }
+}
+
+void AppendM3u(QString& buffer, PlaylistTarget target, const PlaylistEntries& entries,
+               QChar separator) {
+    if (target == PlaylistTarget::SaveFile) AppendLine(buffer, u"#EXTM3U");
+    AppendM3uEntries(buffer, target, entries, separator);
+}
+
+// Numbered PLS key: "File12=".
+void AppendNumberedKey(QString& buffer, QStringView key, qsizetype number) {
     buffer += key;
     AppendNumber(buffer, number);
     buffer += u'=';
-    AppendLine(buffer, value);
 }
 
-// A title on one line: the control characters a tag may hold become blanks.
-QString OneLineTitle(QString title) {
-    for (QChar& c : title)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
-    return title;
-}
-
-void AppendM3u(QString& buffer, PlaylistTarget target, const QStringList& folders,
-               const QStringList& fileNames, QChar separator,
-               const QList<EntryTitle>* entryTitles) {
-    const bool isSaveFile = target == PlaylistTarget::SaveFile;
-    if (isSaveFile) AppendLine(buffer, u"#EXTM3U");
-    for (qsizetype i = 0; i < fileNames.size(); ++i) {
-        if (isSaveFile && entryTitles) {
-            buffer += u"#EXTINF:";
-            AppendNumber(buffer, entryTitles->at(i).seconds);
-            buffer += u',';
-            AppendLine(buffer, OneLineTitle(entryTitles->at(i).title));
-        } else if (isSaveFile) {
-            AppendLine(buffer, u"#EXTINF:0,?-?");
-        }
-        AppendEntryLine(buffer, folders[i], fileNames[i], separator);
-    }
-}
-
-void AppendPls(QString& buffer, PlaylistTarget target, const QStringList& folders,
-               const QStringList& fileNames, QChar separator,
-               const QList<EntryTitle>* entryTitles) {
+void AppendPls(QString& buffer, PlaylistTarget target, const PlaylistEntries& entries,
+               QChar separator) {
     AppendLine(buffer, u"[playlist]");
-    for (qsizetype i = 0; i < fileNames.size(); ++i) {
+    for (qsizetype i = 0; i < entries.size(); ++i) {
         const qsizetype number = i + 1;
-        buffer += u"File";
-        AppendNumber(buffer, number);
-        buffer += u'=';
-        AppendEntryLine(buffer, folders[i], fileNames[i], separator);
-        if (target == PlaylistTarget::SaveFile && entryTitles) {
-            AppendNumberedLine(buffer, u"Title", number, OneLineTitle(entryTitles->at(i).title));
-            AppendNumberedLine(buffer, u"Length", number,
-                               QString::number(entryTitles->at(i).seconds));
-        } else if (target == PlaylistTarget::SaveFile) {
-            AppendNumberedLine(buffer, u"Title", number, u"?-?");
-            AppendNumberedLine(buffer, u"Length", number, u"0");
-        }
+        AppendNumberedKey(buffer, u"File", number);
+        AppendEntryLine(buffer, entries[i], separator);
+        if (target != PlaylistTarget::SaveFile) continue;
+        AppendNumberedKey(buffer, u"Title", number);
+        AppendOneLineTitle(buffer, TitleOf(entries[i]));
+        buffer += kLineEnd;
+        AppendNumberedKey(buffer, u"Length", number);
+        AppendSeconds(buffer, SecondsOf(entries[i]));
+        buffer += kLineEnd;
     }
     buffer += u"NumberOfEntries=";
-    AppendNumber(buffer, fileNames.size());
+    AppendNumber(buffer, entries.size());
     buffer += kLineEnd;
     AppendLine(buffer, u"Version=2");
 }
 
-void AppendWpl(QString& buffer, const QStringList& folders, const QStringList& fileNames,
-               const QString& title, QChar separator) {
+void AppendWpl(QString& buffer, const PlaylistEntries& entries, const QString& title,
+               QChar separator) {
     AppendLine(buffer, u"<?wpl version=\"1.0\"?>");
     AppendLine(buffer, u"<smil>");
     AppendLine(buffer, u"<head>");
@@ -178,9 +193,9 @@ void AppendWpl(QString& buffer, const QStringList& folders, const QStringList& f
     AppendLine(buffer, u"</head>");
     AppendLine(buffer, u"<body>");
     AppendLine(buffer, u"<seq>");
-    for (qsizetype i = 0; i < fileNames.size(); ++i) {
+    for (const PlaylistEntry& entry : entries) {
         buffer += u"<media src=\"";
-        ForEachEntryTextPart(folders[i], fileNames[i], separator, EntryTextForm::Xml,
+        ForEachEntryTextPart(entry.folder, entry.fileName, separator, EntryTextForm::Xml,
                              [&buffer](QStringView part) { AppendXmlEscaped(buffer, part); });
         AppendLine(buffer, u"\"/>");
     }
@@ -190,12 +205,15 @@ void AppendWpl(QString& buffer, const QStringList& folders, const QStringList& f
 }
 
 // One allocation for the whole text instead of a doubling series over megabytes.
-qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const QStringList& folders,
-                          const QStringList& fileNames, const QString& title) {
-    qsizetype pathsLength = 0;
-    for (qsizetype i = 0; i < fileNames.size(); ++i)
-        pathsLength += folders[i].size() + 1 + fileNames[i].size();
+qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const PlaylistEntries& entries,
+                          const QString& title) {
+    qsizetype textLength = 0;
     const bool isSaveFile = target == PlaylistTarget::SaveFile;
+    for (const PlaylistEntry& entry : entries) {
+        textLength += entry.folder.size() + 1 + entry.fileName.size();
+        if (isSaveFile && type != PlaylistType::WPL && entry.title)
+            textLength += entry.title->size();
+    }
     qsizetype perEntry = 0;
     switch (type) {
         case PlaylistType::M3U:
@@ -208,27 +226,33 @@ qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const QStrin
             perEntry = 17;
             break;
     }
-    return pathsLength + perEntry * fileNames.size() + title.size() + 200;
+    return textLength + perEntry * entries.size() + title.size() + 200;
 }
 
 }  // namespace
 
 void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget target,
-                         const QStringList& folders, const QStringList& fileNames,
-                         const QString& title, QChar separator,
-                         const QList<EntryTitle>* entryTitles) {
-    Q_ASSERT(folders.size() == fileNames.size());
-    Q_ASSERT(!entryTitles || entryTitles->size() == fileNames.size());
-    buffer.reserve(buffer.size() + EstimatedLength(type, target, folders, fileNames, title));
+                         const PlaylistEntries& entries, const QString& title, QChar separator) {
+    buffer.reserve(buffer.size() + EstimatedLength(type, target, entries, title));
     switch (type) {
         case PlaylistType::M3U:
-            AppendM3u(buffer, target, folders, fileNames, separator, entryTitles);
+            AppendM3u(buffer, target, entries, separator);
             break;
         case PlaylistType::PLS:
-            AppendPls(buffer, target, folders, fileNames, separator, entryTitles);
+            AppendPls(buffer, target, entries, separator);
             break;
         case PlaylistType::WPL:
-            AppendWpl(buffer, folders, fileNames, title, separator);
+            AppendWpl(buffer, entries, title, separator);
             break;
     }
+}
+
+void AppendKeptPlaylistLines(QString& buffer, const PlaylistEntries& entries, const QString& name) {
+    buffer.reserve(buffer.size() +
+                   EstimatedLength(PlaylistType::M3U, PlaylistTarget::SaveFile, entries, name));
+    AppendLine(buffer, u"#EXTM3U");
+    buffer += u"#PLAYLIST:";
+    AppendOneLineTitle(buffer, name);
+    buffer += kLineEnd;
+    AppendM3uEntries(buffer, PlaylistTarget::SaveFile, entries, QDir::separator());
 }

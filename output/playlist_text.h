@@ -4,24 +4,22 @@
 #include <QChar>
 #include <QDir>
 #include <QString>
-#include <QStringList>
 
+#include "playlist/playlist_entry.h"
 #include "playlist/playlist_type.h"
 
 // Appends the lines of a playlist text of the given type and form to the buffer, every line ending
-// in CR LF. Entry i is folders[i] joined with fileNames[i]; both lists have the same length. The
-// title appears only in WPL, whose paths and title are escaped so that the file is plain-ASCII XML.
-// An entry the text can't hold as it is (a control character in a line, a name's bytes that
-// aren't UTF-8) is written as the percent-escaped URI of the same file.
+// in CR LF. The title appears only in WPL, whose paths and title are escaped so that the file is
+// plain-ASCII XML. An entry the text can't hold as it is (a control character in a line, a name's
+// bytes that aren't UTF-8) is written as the percent-escaped URI of the same file.
 //
-// With `entryTitles` (one per entry), a saved M3U or PLS gives each entry its length in seconds and
-// its title where the plain form writes 0 and "?-?"; control characters in a title become blanks,
-// so that a tag can't start a line. WPL has no such lines.
-struct EntryTitle {
-    int seconds = 0;
-    QString title;
-};
+// A saved M3U or PLS gives each entry the title and length it carries, and the fixed "?-?" and 0
+// where it carries none; control characters in a title become blanks, so that a title can't start
+// a line. The players' forms and WPL have no such lines.
 void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget target,
-                         const QStringList& folders, const QStringList& fileNames,
-                         const QString& title, QChar separator = QDir::separator(),
-                         const QList<EntryTitle>* entryTitles = nullptr);
+                         const PlaylistEntries& entries, const QString& title,
+                         QChar separator = QDir::separator());
+
+// The playlist kept between runs: an extended M3U with every entry's title and length, and the
+// playlist's name on a "#PLAYLIST:" line.
+void AppendKeptPlaylistLines(QString& buffer, const PlaylistEntries& entries, const QString& name);

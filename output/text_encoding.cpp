@@ -25,6 +25,9 @@ QStringView NextPiece(QStringView rest) {
 
 class PieceEncoder {
 public:
+    explicit PieceEncoder(PlaylistEncoding encoding)
+        : codePage_(encoding == PlaylistEncoding::Utf8 ? CP_UTF8 : GetACP()) {}
+
     // The piece's bytes go into the buffer, which is reused from piece to piece.
     bool encode(QStringView piece, QByteArray& buffer, EncodingResult& result) {
         Q_ASSERT(piece.size() <= std::numeric_limits<int>::max());
@@ -49,7 +52,7 @@ public:
     }
 
 private:
-    const UINT codePage_ = GetACP();
+    const UINT codePage_;
     // A system set to UTF-8 as its ANSI code page loses nothing, and the API refuses the
     // replacement arguments for it.
     const bool isUtf8_ = codePage_ == CP_UTF8;
@@ -62,6 +65,9 @@ private:
 
 class PieceEncoder {
 public:
+    // Names are UTF-8 here: both encodings are the same.
+    explicit PieceEncoder(PlaylistEncoding) {}
+
     // The piece's bytes go into the buffer, which is reused from piece to piece. Only a lone
     // surrogate, which no file name can hold, has no UTF-8 form.
     bool encode(QStringView piece, QByteArray& buffer, EncodingResult& result) {
@@ -81,8 +87,9 @@ private:
 
 }  // namespace
 
-bool EncodePlaylistText(QStringView text, const EncodedBytesSink& sink, EncodingResult& result) {
-    PieceEncoder encoder;
+bool EncodePlaylistText(QStringView text, const EncodedBytesSink& sink, EncodingResult& result,
+                        PlaylistEncoding encoding) {
+    PieceEncoder encoder(encoding);
     QByteArray buffer;
     for (QStringView rest = text; !rest.isEmpty();) {
         const QStringView piece = NextPiece(rest);

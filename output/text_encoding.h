@@ -28,4 +28,8 @@ inline constexpr qsizetype kEncodingPieceLength = qsizetype{512} * 1024;  // 1 M
 // The text goes to the sink a piece at a time, never split inside a surrogate pair. Returns false
 // when the encoding stopped before the end: the sink refused a piece, or result.failureReason says
 // why a piece could not be encoded.
-bool EncodePlaylistText(QStringView text, const EncodedBytesSink& sink, EncodingResult& result);
+// The program's own files (the playlist kept between runs) are UTF-8 everywhere, so that they hold
+// every name.
+enum class PlaylistEncoding { System, Utf8 };
+bool EncodePlaylistText(QStringView text, const EncodedBytesSink& sink, EncodingResult& result,
+                        PlaylistEncoding encoding = PlaylistEncoding::System);

@@ -2,13 +2,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "playlist/playlist_type.h"
 
 // The playlist of the last run, kept in the user's data folder until the next one asks for it. It
-// is kept as WPL, which holds every entry and the name exactly, whatever the playlist's type; the
-// type is in the file's name ("last-playlist-pls.wpl").
+// is kept as an extended M3U in UTF-8, which holds every entry with its title and length, and the
+// playlist's name, whatever the playlist's type; the type is in the file's name
+// ("last-playlist-pls.m3u8").
 QString KeptPlaylistPath(PlaylistType type);
-// The type of the kept playlist; nullopt when none is kept.
-std::optional<PlaylistType> KeptPlaylistType();
+
+struct KeptPlaylist {
+    QString path;
+    PlaylistType type;
+};
+// The kept playlist; nullopt when none is kept. Earlier versions kept it as WPL
+// ("last-playlist-pls.wpl"), which is still found.
+std::optional<KeptPlaylist> FindKeptPlaylist();
+// Every file a kept playlist may be in, so that keeping one can remove the others.
+QStringList KeptPlaylistPaths();

@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include "playlist/entry_path.h"
 #include "playlist/file_name_codec.h"
 
 #ifdef LYRANTEL_HAVE_TAGLIB
@@ -14,7 +15,7 @@ namespace {
 
 QString NameWithoutExtension(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot > 0 ? fileName.left(dot) : fileName;
+    return ReadableFileName(dot > 0 ? fileName.left(dot) : fileName);
 }
 
 }  // namespace
@@ -31,7 +32,7 @@ MediaTags ReadMediaTags(const QString& path) {
 #ifdef LYRANTEL_HAVE_TAGLIB
     // TagLib opens the name's bytes on POSIX, which keeps names that aren't UTF-8.
     const TagLib::FileRef file(EncodeFileName(path).constData());
-    if (file.isNull()) return {0, NameWithoutExtension(fileName)};
+    if (file.isNull()) return {0, NameWithoutExtension(fileName), false};
     MediaTags tags;
     if (const TagLib::AudioProperties* audio = file.audioProperties())
         tags.seconds = audio->lengthInSeconds();
@@ -39,10 +40,21 @@ MediaTags ReadMediaTags(const QString& path) {
     const auto text = [](const TagLib::String& value) {
         return QString::fromStdString(value.to8Bit(true)).trimmed();
     };
-    tags.title = tag ? TitleFromTags(text(tag->artist()), text(tag->title()), fileName)
-                     : NameWithoutExtension(fileName);
+    const QString artist = tag ? text(tag->artist()) : QString();
+    const QString title = tag ? text(tag->title()) : QString();
+    tags.title = TitleFromTags(artist, title, fileName);
+    tags.tagged = !artist.isEmpty() || !title.isEmpty();
     return tags;
 #else
-    return {0, NameWithoutExtension(fileName)};
+    return {0, NameWithoutExtension(fileName), false};
 #endif
+}
+
+PlaylistEntry EntryWithTags(PlaylistEntry entry) {
+    const QString path = EntryPath(entry);
+    if (ShapeOfEntry(path) == EntryShape::Address) return entry;
+    MediaTags tags = ReadMediaTags(path);
+    if (tags.seconds > 0 || !entry.seconds) entry.seconds = tags.seconds;
+    if (tags.tagged || !entry.title) entry.title = std::move(tags.title);
+    return entry;
 }

@@ -25,22 +25,18 @@ QString LocalPathOf(const QUrl& url) {
 
 }  // namespace
 
-DroppedEntries CollectDroppedMedia(const QList<QUrl>& urls, const FilePatternSet& patterns) {
-    DroppedEntries entries;
+PlaylistEntries CollectDroppedMedia(const QList<QUrl>& urls, const FilePatternSet& patterns) {
+    PlaylistEntries entries;
     for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
         const QString path = LocalPathOf(url);
         if (const std::optional<QStringList> files = ListMatchingFiles(path, patterns)) {
-            const QString folder = NativeFolderPath(path);
-            entries.fileNames.append(*files);
-            for (qsizetype i = 0; i < files->size(); ++i) entries.folders.append(folder);
+            entries.append(EntriesInFolder(*files, NativeFolderPath(path)));
             continue;
         }
         const SplitPath split = SplitEntryPath(QDir::toNativeSeparators(path));
-        if (RegularFileSize(path) && patterns.matches(split.fileName)) {
-            entries.folders.append(NativeFolderPath(split.folder));
-            entries.fileNames.append(split.fileName);
-        }
+        if (RegularFileSize(path) && patterns.matches(split.fileName))
+            entries.append({NativeFolderPath(split.folder), split.fileName, {}, {}});
     }
     return entries;
 }

@@ -2,16 +2,13 @@
 #pragma once
 
 #include <QList>
-#include <QStringList>
 #include <QUrl>
+
+#include "playlist/playlist_entry.h"
 
 class FilePatternSet;
 
 // Playlist entries for what was dropped from the desktop, in drop order: a file when its name
 // matches the patterns, a folder as its matching files in the file list's order (not its
 // sub-folders). Anything else is left out without a word.
-struct DroppedEntries {
-    QStringList folders;
-    QStringList fileNames;
-};
-DroppedEntries CollectDroppedMedia(const QList<QUrl>& urls, const FilePatternSet& patterns);
+PlaylistEntries CollectDroppedMedia(const QList<QUrl>& urls, const FilePatternSet& patterns);

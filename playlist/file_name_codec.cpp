@@ -84,3 +84,9 @@ bool HoldsEscapedBytes(QStringView name) {
         if (IsEscapeAt(name, i)) return true;
     return false;
 }
+
+QString ReadableFileName(QString name) {
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (IsEscapeAt(name, i)) name[i] = QChar::ReplacementCharacter;
+    return name;
+}

@@ -18,3 +18,6 @@ QByteArray EncodeFileName(QStringView name);
 // Whether the name holds escaped bytes, so that text-only peers (a playlist's UTF-8 text, a
 // player's command line) can't carry it as it is.
 bool HoldsEscapedBytes(QStringView name);
+// The name as text for reading (a title made from it), each escaped byte shown as U+FFFD: unlike
+// the name itself, it can be written in any text.
+QString ReadableFileName(QString name);

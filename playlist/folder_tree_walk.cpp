@@ -69,7 +69,7 @@ public:
 
 private:
     bool goOn(const QString& folder) {
-        if (progress_ && !progress_(static_cast<int>(result_.fileNames.size()), folder))
+        if (progress_ && !progress_(static_cast<int>(result_.entries.size()), folder))
             result_.cancelled = true;
         return !result_.cancelled;
     }
@@ -93,13 +93,12 @@ private:
     }
 
     void takeFiles(const QString& folder, const QStringList& files) {
-        const qsizetype room = room_ - result_.fileNames.size();
+        const qsizetype room = room_ - result_.entries.size();
         const qsizetype taken = std::min(files.size(), room);
         for (qsizetype start = 0; start < taken; start += kFilesPerProgress) {
             if (start > 0 && !goOn(folder)) return;
             const qsizetype length = std::min(kFilesPerProgress, taken - start);
-            result_.fileNames.append(files.mid(start, length));
-            for (qsizetype i = 0; i < length; ++i) result_.folders.append(folder);
+            result_.entries.append(EntriesInFolder(files.mid(start, length), folder));
         }
         if (taken < files.size()) result_.stoppedAtLimit = true;
     }

@@ -5,12 +5,13 @@
 #include <QStringList>
 #include <functional>
 
+#include "playlist/playlist_entry.h"
+
 class FilePatternSet;
 
-// What a walk of a folder tree found: its entries in the two columns the playlist model takes.
+// What a walk of a folder tree found: the playlist's entries for its files.
 struct FolderTreeWalk {
-    QStringList fileNames;
-    QStringList folders;
+    PlaylistEntries entries;
     // Folders whose contents couldn't be listed; their sub-folders are not reached either.
     QStringList unreadableFolders;
     // More matching files were there than the room allowed.

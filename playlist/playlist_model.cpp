@@ -10,11 +10,21 @@ int PlaylistModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        (role != Qt::DisplayRole && role != Qt::EditRole))
-        return {};
-    const QStringList& column = index.column() == kFileNameColumn ? fileNames_ : folders_;
-    return column.at(index.row());
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+    const PlaylistEntry& entry = entries_.at(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return index.column() == kFileNameColumn ? entry.fileName : entry.folder;
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole: {
+            if (index.column() != kFileNameColumn) return {};
+            QString info = EntryInfoText(entry);
+            return info.isEmpty() ? QVariant() : QVariant(std::move(info));
+        }
+        default:
+            return {};
+    }
 }
 
 Qt::ItemFlags PlaylistModel::flags(const QModelIndex& index) const {
@@ -23,54 +33,36 @@ Qt::ItemFlags PlaylistModel::flags(const QModelIndex& index) const {
            Qt::ItemNeverHasChildren;
 }
 
-void PlaylistModel::append(const QStringList& fileNames, const QStringList& folders) {
-    Q_ASSERT(fileNames.size() == folders.size());
-    if (fileNames.isEmpty()) return;
+void PlaylistModel::append(const PlaylistEntries& entries) {
+    if (entries.isEmpty()) return;
     const int first = count();
-    beginInsertRows({}, first, first + static_cast<int>(fileNames.size()) - 1);
-    fileNames_.append(fileNames);
-    folders_.append(folders);
+    beginInsertRows({}, first, first + static_cast<int>(entries.size()) - 1);
+    entries_.append(entries);
     endInsertRows();
-}
-
-void PlaylistModel::clear() {
-    beginResetModel();
-    fileNames_.clear();
-    folders_.clear();
-    endResetModel();
 }
 
 void PlaylistModel::removeAt(int row) {
     beginRemoveRows({}, row, row);
-    fileNames_.removeAt(row);
-    folders_.removeAt(row);
+    entries_.removeAt(row);
     endRemoveRows();
 }
 
 void PlaylistModel::move(int from, int insertBefore) {
     if (insertBefore == from || insertBefore == from + 1) return;  // already there
     beginMoveRows({}, from, from, {}, insertBefore);
-    const int to = insertBefore > from ? insertBefore - 1 : insertBefore;
-    fileNames_.move(from, to);
-    folders_.move(from, to);
+    entries_.move(from, insertBefore > from ? insertBefore - 1 : insertBefore);
     endMoveRows();
 }
 
 void PlaylistModel::rearrange(const std::vector<int>& rows) {
-    QStringList fileNames, folders;
-    fileNames.reserve(static_cast<qsizetype>(rows.size()));
-    folders.reserve(static_cast<qsizetype>(rows.size()));
-    for (const int row : rows) {
-        fileNames.append(fileNames_.at(row));
-        folders.append(folders_.at(row));
-    }
-    setEntries(fileNames, folders);
+    PlaylistEntries kept;
+    kept.reserve(static_cast<qsizetype>(rows.size()));
+    for (const int row : rows) kept.append(entries_.at(row));
+    setEntries(std::move(kept));
 }
 
-void PlaylistModel::setEntries(const QStringList& fileNames, const QStringList& folders) {
-    Q_ASSERT(fileNames.size() == folders.size());
+void PlaylistModel::setEntries(PlaylistEntries entries) {
     beginResetModel();
-    fileNames_ = fileNames;
-    folders_ = folders;
+    entries_ = std::move(entries);
     endResetModel();
 }

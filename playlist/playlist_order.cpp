@@ -48,28 +48,42 @@ QString NaturalKey(QStringView text) {
     return key;
 }
 
-std::vector<QString> NaturalKeys(const QStringList& texts) {
+// The natural key of each item's text.
+template <typename Items, typename Text>
+std::vector<QString> NaturalKeys(const Items& items, Text text) {
     std::vector<QString> keys;
-    keys.reserve(static_cast<std::size_t>(texts.size()));
-    for (const QString& text : texts) keys.push_back(NaturalKey(text));
+    keys.reserve(static_cast<std::size_t>(items.size()));
+    for (const auto& item : items) keys.push_back(NaturalKey(text(item)));
     return keys;
+}
+
+const QString& FileNameOf(const PlaylistEntry& entry) {
+    return entry.fileName;
 }
 
 // Each folder's place among the distinct folders in natural order. A playlist holds many entries
 // of few folders, so each folder's key is made once.
-std::vector<int> FolderRanks(const QStringList& folders) {
+std::vector<int> FolderRanks(const PlaylistEntries& entries) {
     QHash<QString, int> rankOf;
-    for (const QString& folder : folders) rankOf.insert(folder, 0);
+    for (const PlaylistEntry& entry : entries) rankOf.insert(entry.folder, 0);
     QStringList distinct = rankOf.keys();
-    const std::vector<QString> keys = NaturalKeys(distinct);
+    const std::vector<QString> keys =
+        NaturalKeys(distinct, [](const QString& folder) -> const QString& { return folder; });
     std::vector<int> order = AllRows(distinct.size());
     std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
     for (int rank = 0; rank < static_cast<int>(order.size()); ++rank)
         rankOf[distinct[order[rank]]] = rank;
     std::vector<int> ranks;
-    ranks.reserve(static_cast<std::size_t>(folders.size()));
-    for (const QString& folder : folders) ranks.push_back(rankOf.value(folder));
+    ranks.reserve(static_cast<std::size_t>(entries.size()));
+    for (const PlaylistEntry& entry : entries) ranks.push_back(rankOf.value(entry.folder));
     return ranks;
+}
+
+// Rows in the order of their keys; equal keys keep their order.
+RowOrder OrderByKeys(const std::vector<QString>& keys) {
+    RowOrder rows = AllRows(static_cast<qsizetype>(keys.size()));
+    std::stable_sort(rows.begin(), rows.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    return rows;
 }
 
 template <typename Keep>
@@ -83,18 +97,21 @@ RowOrder RowsThat(qsizetype count, Keep keep) {
 
 }  // namespace
 
-RowOrder OrderByName(const QStringList& fileNames) {
+RowOrder OrderByName(const PlaylistEntries& entries) {
     // Keys are made once per entry rather than in each of the n log n comparisons.
-    const std::vector<QString> keys = NaturalKeys(fileNames);
-    RowOrder rows = AllRows(fileNames.size());
-    std::stable_sort(rows.begin(), rows.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
-    return rows;
+    return OrderByKeys(NaturalKeys(entries, FileNameOf));
 }
 
-RowOrder OrderByPath(const QStringList& folders, const QStringList& fileNames) {
-    const std::vector<int> folderRanks = FolderRanks(folders);
-    const std::vector<QString> nameKeys = NaturalKeys(fileNames);
-    RowOrder rows = AllRows(fileNames.size());
+RowOrder OrderByTitle(const PlaylistEntries& entries) {
+    return OrderByKeys(NaturalKeys(entries, [](const PlaylistEntry& entry) -> const QString& {
+        return entry.title && !entry.title->isEmpty() ? *entry.title : entry.fileName;
+    }));
+}
+
+RowOrder OrderByPath(const PlaylistEntries& entries) {
+    const std::vector<int> folderRanks = FolderRanks(entries);
+    const std::vector<QString> nameKeys = NaturalKeys(entries, FileNameOf);
+    RowOrder rows = AllRows(entries.size());
     std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
         if (folderRanks[a] != folderRanks[b]) return folderRanks[a] < folderRanks[b];
         return nameKeys[a] < nameKeys[b];
@@ -108,11 +125,11 @@ RowOrder ShuffledOrder(int count) {
     return rows;
 }
 
-RowOrder WithoutRepeats(const QStringList& folders, const QStringList& fileNames) {
+RowOrder WithoutRepeats(const PlaylistEntries& entries) {
     QSet<QString> seen;
-    seen.reserve(fileNames.size());
-    return RowsThat(fileNames.size(), [&](int row) {
-        QString path = JoinEntryPath(folders[row], fileNames[row]);
+    seen.reserve(entries.size());
+    return RowsThat(entries.size(), [&](int row) {
+        QString path = EntryPath(entries[row]);
 #ifdef Q_OS_WIN
         path = path.toCaseFolded();
 #endif
@@ -122,9 +139,9 @@ RowOrder WithoutRepeats(const QStringList& folders, const QStringList& fileNames
     });
 }
 
-RowOrder WithoutMissing(const QStringList& folders, const QStringList& fileNames) {
-    return RowsThat(fileNames.size(), [&](int row) {
-        const QString path = JoinEntryPath(folders[row], fileNames[row]);
+RowOrder WithoutMissing(const PlaylistEntries& entries) {
+    return RowsThat(entries.size(), [&](int row) {
+        const QString path = EntryPath(entries[row]);
         return ShapeOfEntry(path) == EntryShape::Address || PathExists(path);
     });
 }

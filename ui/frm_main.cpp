@@ -73,15 +73,11 @@ frmMain::frmMain(StartContext start)
     cmbPLType->addItems({QStringLiteral("M3U"), QStringLiteral("PLS"), QStringLiteral("WPL")});
     cmbPLType->setCurrentIndex(-1);  // nothing selected until the load step picks M3U
     Dir1_Change();  // the folder list showed the start folder before it could report it
-    lstPL->setModel(&playlist_);
-    lstPL->setModelColumn(PlaylistModel::kFileNameColumn);
-    lstP->setModel(&playlist_);
-    lstP->setModelColumn(PlaylistModel::kFolderColumn);
 
+    wirePlaylist();
     wireHandlers();
     wireSkin();
     wireKeys();
-    wireHistory();
     wirePlaylistMenu();
     setFocusOrder();
     Form_Load();

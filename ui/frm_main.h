@@ -4,11 +4,10 @@
 #include <QHash>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "output/playlist_file.h"
 #include "platform/settings_keys.h"
-#include "playlist/playlist_model.h"
+#include "playlist/playlist.h"
 #include "playlist/playlist_type.h"
 #include "playlist/readers/playlist_readers.h"
 #include "ui/save_dialog.h"
@@ -17,7 +16,6 @@
 class QComboBox;
 class QLineEdit;
 class QMenu;
-class QUndoStack;
 class DriveList;
 class FileList;
 class FolderList;
@@ -50,9 +48,10 @@ public:
     }
 
     frmTools& tools() { return *frmTools_; }
-    // The entries that lstPL and lstP show; every edit of the playlist goes through it.
-    PlaylistModel& playlist() { return playlist_; }
-    const PlaylistModel& playlist() const { return playlist_; }
+    // The playlist document: the entries that lstPL and lstP show, and their history. Every edit
+    // of the playlist is one of its operations.
+    Playlist& playlist() { return playlist_; }
+    const Playlist& playlist() const { return playlist_; }
     // Created at its first use.
     frmAbout* about() { return frmAbout_.get(); }
 
@@ -78,29 +77,9 @@ public:
     void lstPL_Click();
     void lblDel_Click();
     void lstPL_MoveEntry(int from, int insertBefore);
-    // The selected entry one place up or down, still selected; nothing at either end.
-    void lstPL_MoveSelectedUp();
-    void lstPL_MoveSelectedDown();
     void lstPL_FilesDropped(const QList<QUrl>& urls);
-    // The playlist's context menu: ordering and clean-up, each reporting how many entries changed.
-    void lstPL_SortByName();
-    void lstPL_SortByPath();
-    void lstPL_Shuffle();
-    void lstPL_RemoveRepeats();
-    void lstPL_RemoveMissing();
+    // The playlist's context menu (frm_main_playlist_menu): the document's commands.
     QMenu* playlistMenu() const { return playlistMenu_; }
-    // The playlist's history: every change above is one step, taken back and made again whole
-    // ("Отменить", "Повторить" in the playlist menu).
-    QUndoStack* history() const { return history_; }
-    struct PlaylistState {
-        QStringList fileNames;
-        QStringList folders;
-        int selected;
-    };
-    PlaylistState playlistState() const;
-    void restorePlaylist(const PlaylistState& state);
-    // Appends entries up to the playlist's limit, and says so when some don't fit.
-    void AppendEntries(const QStringList& fileNames, const QStringList& folders);
 
     // Folder list's menu (frm_main_tree): a folder's matching files, as ">>" does for the folder
     // shown, or those of the whole tree below it.
@@ -156,8 +135,8 @@ private:
     void wireHandlers();
     void wireSkin();
     void wireKeys();
+    void wirePlaylist();
     void wirePlaylistMenu();
-    void wireHistory();
     std::optional<PlaylistContents> readPlaylistWithProgress(const QString& path);
     void replacePlaylist(const PlaylistContents& contents, const QString& what);
     // Keeps a playlist that isn't empty for the next run; an empty one leaves the kept one.
@@ -165,16 +144,14 @@ private:
     QString askSavePath(PlaylistType type);
     // Says why a save failed, or that some characters had to be replaced.
     void reportSave(const QString& path, const PlaylistFileResult& result);
-    // Runs a change of the playlist and records it as one step of its history, named `what`.
-    void changePlaylist(const QString& what, const std::function<void()>& change);
-    // Keeps the entries at `rows` in that order, as the history step `what`, and says how many
-    // changed places or went.
-    void rearrangePlaylist(const std::vector<int>& rows, const QString& what,
-                           const QString& countCaption);
+    // Appends entries up to the playlist's limit, and says so when some don't fit.
+    void addToPlaylist(const PlaylistEntries& entries, const QString& what);
+    // The entry the playlist made current, selected in lstPL and shown in the details panel.
+    void showCurrentEntry(int row);
     void setFocusOrder();
 
     // Declared before the controls' wiring uses it; the views let go of it when it goes.
-    PlaylistModel playlist_;
+    Playlist playlist_;
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<frmTools> frmTools_;
     std::unique_ptr<frmAbout> frmAbout_;
@@ -182,8 +159,6 @@ private:
     SettingValues settingsAtLoad_;
     bool unloaded_ = false;
     QMenu* playlistMenu_ = nullptr;
-    QUndoStack* history_ = nullptr;
-    int changeDepth_ = 0;
 
 public:
     // The controls the handlers use, by their names in the layout.

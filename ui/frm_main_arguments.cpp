@@ -24,13 +24,13 @@ QString NotOpenedMessage(const QStringList& paths) {
 }  // namespace
 
 void frmMain::openArguments(const QStringList& paths) {
-    const FilePatternSet media(kMediaFilePatterns);
-    QStringList fileNames, folders, notOpened;
+    const FilePatternSet mediaPatterns(kMediaFilePatterns);
+    PlaylistEntries media;
+    QStringList notOpened;
     // Media files in a row are added together, so the limit's message comes once.
     const auto addPending = [&] {
-        if (!fileNames.isEmpty()) AppendEntries(fileNames, folders);
-        fileNames.clear();
-        folders.clear();
+        if (!media.isEmpty()) addToPlaylist(media, QStringLiteral("добавление"));
+        media.clear();
     };
     for (const QString& path : paths) {
         const QFileInfo info(path);
@@ -42,9 +42,8 @@ void frmMain::openArguments(const QStringList& paths) {
         } else if (info.isFile() && PlaylistTypeOfFile(path)) {
             addPending();
             OpenPlaylistFile(path);
-        } else if (info.isFile() && media.matches(info.fileName())) {
-            fileNames.append(info.fileName());
-            folders.append(NativeFolderPath(info.absolutePath()));
+        } else if (info.isFile() && mediaPatterns.matches(info.fileName())) {
+            media.append({NativeFolderPath(info.absolutePath()), info.fileName(), {}, {}});
         } else {
             notOpened.append(path);
         }

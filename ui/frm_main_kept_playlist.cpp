@@ -18,31 +18,29 @@ void frmMain::keepPlaylist() {
     const PlaylistType type = selectedPlaylistType();
     const QString path = KeptPlaylistPath(type);
     QString text;
-    AppendPlaylistLines(text, PlaylistType::WPL, PlaylistTarget::SaveFile, playlist_.folders(),
-                        playlist_.fileNames(), txtPLName->text());
+    AppendKeptPlaylistLines(text, playlist_.entries(), txtPLName->text());
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const PlaylistFileResult result = WritePlaylistFile(path, text);
+    const PlaylistFileResult result = WritePlaylistFile(path, text, PlaylistEncoding::Utf8);
     if (result.status != PlaylistFileResult::Status::Written) {
         ShowMessage(this, QStringLiteral("Не удалось сохранить список воспроизведения до "
                                          "следующего запуска в файл\n%1\n\n%2")
                               .arg(path, result.failureReason));
         return;
     }
-    // One kept playlist: the one of another type is from an earlier run.
-    for (const PlaylistType other : {PlaylistType::M3U, PlaylistType::PLS, PlaylistType::WPL})
-        if (other != type) QFile::remove(KeptPlaylistPath(other));
+    // One kept playlist: any other is from an earlier run.
+    for (const QString& other : KeptPlaylistPaths())
+        if (other != path) QFile::remove(other);
 }
 
 void frmMain::lstPL_RestoreKept() {
-    const std::optional<PlaylistType> type = KeptPlaylistType();
-    if (!type) {
+    const std::optional<KeptPlaylist> kept = FindKeptPlaylist();
+    if (!kept) {
         ShowMessage(this, QStringLiteral("Прошлый список воспроизведения не сохранён."));
         return;
     }
-    const std::optional<PlaylistContents> contents =
-        readPlaylistWithProgress(KeptPlaylistPath(*type));
+    const std::optional<PlaylistContents> contents = readPlaylistWithProgress(kept->path);
     if (!contents) return;
     replacePlaylist(*contents, QStringLiteral("восстановление"));
-    cmbPLType->setCurrentIndex(static_cast<int>(*type));
+    cmbPLType->setCurrentIndex(static_cast<int>(kept->type));
     txtPLName->setText(contents->title);
 }

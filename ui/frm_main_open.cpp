@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "playlist/entry_path.h"
+#include "playlist/playlist_limits.h"
 #include "playlist/readers/playlist_readers.h"
 #include "ui/frm_main.h"
 #include "ui/message_box.h"
@@ -48,16 +48,5 @@ std::optional<PlaylistContents> frmMain::readPlaylistWithProgress(const QString&
 }
 
 void frmMain::replacePlaylist(const PlaylistContents& contents, const QString& what) {
-    QStringList fileNames, folders;
-    fileNames.reserve(contents.entryPaths.size());
-    folders.reserve(contents.entryPaths.size());
-    for (const QString& entry : contents.entryPaths) {
-        SplitPath split = SplitEntryPath(entry);
-        folders.append(std::move(split.folder));
-        fileNames.append(std::move(split.fileName));
-    }
-    changePlaylist(what, [&] {
-        lblNew_Click();
-        AppendEntries(fileNames, folders);
-    });
+    if (playlist_.replace(contents.entries, what) > 0) ShowMessage(this, kPlaylistFullMessage);
 }

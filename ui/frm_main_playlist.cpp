@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Adding to, removing from, reordering and clearing the playlist. Every edit goes through the
-// playlist model, which both lstPL (names) and lstP (folders) show.
+// Adding to, removing from, reordering and clearing the playlist: each handler is one operation
+// of the playlist document, which both lstPL (names) and lstP (folders) show.
 #include "playlist/dropped_files.h"
 #include "playlist/playlist_limits.h"
 #include "ui/controls/file_list.h"
@@ -9,70 +9,57 @@
 #include "ui/frm_main.h"
 #include "ui/message_box.h"
 
-void frmMain::AppendEntries(const QStringList& fileNames, const QStringList& folders) {
-    const qsizetype room = kMaxPlaylistEntries - playlist_.count();
-    const qsizetype taken = std::min(fileNames.size(), room);
-    if (taken > 0) {
-        changePlaylist(QStringLiteral("добавление"),
-                       [&] { playlist_.append(fileNames.mid(0, taken), folders.mid(0, taken)); });
-    }
-    if (taken < fileNames.size()) ShowMessage(this, kPlaylistFullMessage);
+void frmMain::wirePlaylist() {
+    lstPL->setModel(&playlist_.model());
+    lstPL->setModelColumn(PlaylistModel::kFileNameColumn);
+    lstP->setModel(&playlist_.model());
+    lstP->setModelColumn(PlaylistModel::kFolderColumn);
+    // The user's choice of entry is the document's current one, and the other way round.
+    connect(lstPL, &ListBox::selectionChanged, this,
+            [this] { playlist_.setCurrentRow(lstPL->listIndex()); });
+    connect(&playlist_, &Playlist::currentEntryChanged, this, &frmMain::showCurrentEntry);
+}
+
+void frmMain::showCurrentEntry(int row) {
+    if (lstPL->listIndex() != row)
+        lstPL->setListIndex(row);  // its selection change shows the entry
+    else if (row >= 0)
+        lstPL_Click();  // another entry took the place of the one shown
+}
+
+void frmMain::addToPlaylist(const PlaylistEntries& entries, const QString& what) {
+    if (playlist_.append(entries, what) > 0) ShowMessage(this, kPlaylistFullMessage);
 }
 
 void frmMain::lblAdd_Click() {
     const int selected = File1->listIndex();
     if (selected < 0) return;
-    AppendEntries({File1->item(selected)}, {Dir1->path()});
+    addToPlaylist(EntriesInFolder({File1->item(selected)}, Dir1->path()),
+                  QStringLiteral("добавление"));
 }
 
 void frmMain::lblAddAll_Click() {
-    const int listed = File1->listCount();
-    if (listed <= 0) return;
-    AppendEntries(File1->items(), QStringList(listed, Dir1->path()));
+    if (File1->listCount() <= 0) return;
+    addToPlaylist(EntriesInFolder(File1->items(), Dir1->path()), QStringLiteral("добавление"));
 }
 
 void frmMain::lblDelAll_Click() {
-    changePlaylist(QStringLiteral("очистку"), [this] { playlist_.clear(); });
+    playlist_.clear(QStringLiteral("очистку"));
 }
 
 void frmMain::lblNew_Click() {
-    changePlaylist(QStringLiteral("новый список"), [this] { lblDelAll_Click(); });
+    playlist_.clear(QStringLiteral("новый список"));
 }
 
 void frmMain::lblDel_Click() {
-    const int selected = lstPL->listIndex();
-    if (selected < 0) return;
-    changePlaylist(QStringLiteral("удаление"), [&] {
-        playlist_.removeAt(selected);
-        // The entry that took its place, or the new last one, is selected and shown.
-        lstPL->setListIndex(std::min(selected, playlist_.count() - 1));
-        lstPL_Click();
-    });
+    playlist_.removeAt(lstPL->listIndex());
 }
 
 void frmMain::lstPL_MoveEntry(int from, int insertBefore) {
-    changePlaylist(QStringLiteral("перемещение"), [&] { playlist_.move(from, insertBefore); });
-}
-
-void frmMain::lstPL_MoveSelectedUp() {
-    const int selected = lstPL->listIndex();
-    if (selected <= 0) return;
-    changePlaylist(QStringLiteral("перемещение"), [&] {
-        playlist_.move(selected, selected - 1);
-        lstPL->setListIndex(selected - 1);
-    });
-}
-
-void frmMain::lstPL_MoveSelectedDown() {
-    const int selected = lstPL->listIndex();
-    if (selected < 0 || selected + 1 >= playlist_.count()) return;
-    changePlaylist(QStringLiteral("перемещение"), [&] {
-        playlist_.move(selected, selected + 2);
-        lstPL->setListIndex(selected + 1);
-    });
+    playlist_.move(from, insertBefore);
 }
 
 void frmMain::lstPL_FilesDropped(const QList<QUrl>& urls) {
-    const DroppedEntries dropped = CollectDroppedMedia(urls, FilePatternSet(kMediaFilePatterns));
-    if (!dropped.fileNames.isEmpty()) AppendEntries(dropped.fileNames, dropped.folders);
+    const PlaylistEntries dropped = CollectDroppedMedia(urls, FilePatternSet(kMediaFilePatterns));
+    if (!dropped.isEmpty()) addToPlaylist(dropped, QStringLiteral("добавление"));
 }

@@ -2,7 +2,6 @@
 // Composing the playlist's text into the output buffer, writing the buffer out, and the Save
 // command that does both around the Save dialog.
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <atomic>
@@ -12,15 +11,13 @@
 #include "output/portable_folders.h"
 #include "platform/drive_roots.h"
 #include "platform/media_tags.h"
-#include "playlist/entry_path.h"
 #include "ui/controls/output_buffer.h"
 #include "ui/frm_main.h"
 #include "ui/message_box.h"
 #include "ui/read_progress.h"
 
 void frmMain::ComposePlaylistText(PlaylistType type, PlaylistTarget target) {
-    AppendPlaylistLines(txtSave->text(), type, target, playlist_.folders(), playlist_.fileNames(),
-                        txtPLName->text());
+    AppendPlaylistLines(txtSave->text(), type, target, playlist_.entries(), txtPLName->text());
 }
 
 PlaylistFileResult frmMain::WriteOutputBuffer(const QString& path) {
@@ -63,44 +60,36 @@ void frmMain::lstPL_SavePortable() {
     const QString playlistFolder = QFileInfo(path).absolutePath();
     const QStringList drives = AvailableDriveRoots();
     const QString playlistsDrive = DriveRootOf(playlistFolder, drives);
-    const QStringList folders = FoldersRelativeTo(
-        playlist_.folders(), playlist_.fileNames(), playlistFolder, type,
+    const PlaylistEntries entries = EntriesRelativeTo(
+        playlist_.entries(), playlistFolder, type,
         [&](const QString& folder) { return DriveRootOf(folder, drives) == playlistsDrive; });
-    AppendPlaylistLines(txtSave->text(), type, PlaylistTarget::SaveFile, folders,
-                        playlist_.fileNames(), txtPLName->text());
+    AppendPlaylistLines(txtSave->text(), type, PlaylistTarget::SaveFile, entries,
+                        txtPLName->text());
     reportSave(path, WriteOutputBuffer(path));
 }
 
-// "Сохранить с тегами...": the saved text with each entry's length and "Artist - Title" read from
-// its tags, in the background; the plain "Сохранить" keeps its fixed lines.
+// "Сохранить с тегами...": the saved text with each local entry's length and "Artist - Title" read
+// from its tags, in the background; the plain "Сохранить" writes what the entries carry.
 void frmMain::lstPL_SaveWithTags() {
     const PlaylistType type = selectedPlaylistType();
     const QString path = askSavePath(type);
     if (path.isEmpty()) return;
-    const QStringList folders = playlist_.folders();
-    const QStringList fileNames = playlist_.fileNames();
+    const PlaylistEntries entries = playlist_.entries();
     // Shared with the worker, which goes on until it notices that the user gave up.
-    auto titles = std::make_shared<QList<EntryTitle>>();
+    auto tagged = std::make_shared<PlaylistEntries>();
     auto givenUp = std::make_shared<std::atomic_bool>(false);
     const bool finished =
-        RunWithProgress(this, QStringLiteral("Чтение тегов: %1 файлов").arg(fileNames.size()),
-                        [titles, givenUp, folders, fileNames] {
-                            titles->reserve(fileNames.size());
-                            for (qsizetype i = 0; i < fileNames.size() && !*givenUp; ++i) {
-                                const QString entry = JoinEntryPath(folders[i], fileNames[i]);
-                                if (ShapeOfEntry(entry) == EntryShape::Address) {
-                                    titles->append({0, QStringLiteral("?-?")});
-                                    continue;
-                                }
-                                const MediaTags tags = ReadMediaTags(entry);
-                                titles->append({tags.seconds, tags.title});
-                            }
+        RunWithProgress(this, QStringLiteral("Чтение тегов: %1 файлов").arg(entries.size()),
+                        [tagged, givenUp, entries] {
+                            tagged->reserve(entries.size());
+                            for (qsizetype i = 0; i < entries.size() && !*givenUp; ++i)
+                                tagged->append(EntryWithTags(entries[i]));
                         });
     if (!finished) {
         *givenUp = true;
         return;
     }
-    AppendPlaylistLines(txtSave->text(), type, PlaylistTarget::SaveFile, folders, fileNames,
-                        txtPLName->text(), QDir::separator(), titles.get());
+    AppendPlaylistLines(txtSave->text(), type, PlaylistTarget::SaveFile, *tagged,
+                        txtPLName->text());
     reportSave(path, WriteOutputBuffer(path));
 }

@@ -50,7 +50,8 @@ void frmMain::Dir1_AddFolder(const QString& folder) {
         ShowMessage(this, UnreadableFoldersText({folder}));
         return;
     }
-    if (!files->isEmpty()) AppendEntries(*files, QStringList(files->size(), folder));
+    if (!files->isEmpty())
+        addToPlaylist(EntriesInFolder(*files, folder), QStringLiteral("добавление"));
 }
 
 void frmMain::Dir1_AddTree(const QString& folder) {
@@ -59,10 +60,8 @@ void frmMain::Dir1_AddTree(const QString& folder) {
     const FolderTreeWalk walk = WalkWithProgress(this, [&](const FolderTreeProgress& progress) {
         return WalkFolderTree(folder, patterns, room, progress);
     });
-    if (!walk.fileNames.isEmpty()) {
-        changePlaylist(QStringLiteral("добавление папок"),
-                       [&] { playlist_.append(walk.fileNames, walk.folders); });
-    }
+    // The walk stopped at the room there was: all of it fits.
+    playlist_.append(walk.entries, QStringLiteral("добавление папок"));
     QStringList messages;
     if (!walk.unreadableFolders.isEmpty())
         messages.append(UnreadableFoldersText(walk.unreadableFolders));

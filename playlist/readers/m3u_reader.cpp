@@ -3,13 +3,45 @@
 #include "playlist/readers/reader_common.h"
 #include "playlist/readers/text_decoding.h"
 
+namespace {
+
+// "#EXTINF:<length>[ attributes],<title>": the title is everything after the first comma outside
+// the attributes' quotes, commas and all; a line without that comma gives only the length.
+CarriedInfo ParseExtInf(QStringView value) {
+    bool quoted = false;
+    qsizetype comma = -1;
+    for (qsizetype i = 0; i < value.size() && comma < 0; ++i) {
+        if (value[i] == u'"')
+            quoted = !quoted;
+        else if (value[i] == u',' && !quoted)
+            comma = i;
+    }
+    const QStringView head = comma < 0 ? value : value.first(comma);
+    // The length ends at the first blank, where attributes ("tvg-id=...") may follow.
+    const qsizetype blank = head.trimmed().indexOf(u' ');
+    const QStringView length = blank < 0 ? head.trimmed() : head.trimmed().first(blank);
+    CarriedInfo info{std::nullopt, ParseSeconds(length)};
+    if (comma >= 0) info.title = value.sliced(comma + 1).toString();
+    return info;
+}
+
+}  // namespace
+
 // Every line is an entry except comments: "#EXTM3U", "#EXTINF:..." and any other "#" line.
+// "#EXTINF:" gives the next entry its length and title; "#PLAYLIST:" names the playlist.
 ReadResult ReadM3u(const QByteArray& bytes, const QString& playlistFolder) {
     const QString text = DecodePlaylistBytes(bytes);
     if (LooksBinary(text)) return ReadFailure(NotAPlaylistOfType(u"M3U"));
     PlaylistContents contents;
+    CarriedInfo pending;
     for (const QString& line : PlaylistLines(text)) {
-        if (!line.startsWith(u'#')) AppendEntry(contents, line, playlistFolder);
+        if (line.startsWith(u"#EXTINF:", Qt::CaseInsensitive)) {
+            pending = ParseExtInf(QStringView(line).sliced(8));
+        } else if (line.startsWith(u"#PLAYLIST:", Qt::CaseInsensitive)) {
+            contents.title = line.sliced(10).trimmed();
+        } else if (!line.startsWith(u'#')) {
+            AppendEntry(contents, line, playlistFolder, std::exchange(pending, {}));
+        }
     }
     return {std::move(contents), QString()};
 }

@@ -6,10 +6,13 @@
 #include <QStringList>
 #include <optional>
 
-// What a playlist file holds: its entries as absolute paths in this system's native form, in file
-// order, and the title (only WPL files carry one).
+#include "playlist/playlist_entry.h"
+
+// What a playlist file holds: its entries in file order, each an absolute path in this system's
+// native form split into folder and name, with the title and length the file gave it; and the
+// playlist's name (a WPL's title, an M3U's "#PLAYLIST:").
 struct PlaylistContents {
-    QStringList entryPaths;
+    PlaylistEntries entries;
     QString title;
 };
 

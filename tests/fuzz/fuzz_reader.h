@@ -16,7 +16,8 @@ inline int FuzzReader(ReadResult (*read)(const QByteArray&, const QString&), con
     const ReadResult result = read(bytes, QStringLiteral("/home/u/Lists"));
     if (result.contents.has_value() == !result.error.isEmpty()) std::abort();
     if (result.contents) {
-        for (const QString& entry : result.contents->entryPaths) {
+        for (const PlaylistEntry& read : result.contents->entries) {
+            const QString entry = EntryPath(read);
             const bool absolute = entry.startsWith(u'/') || entry.startsWith(u'\\') ||
                                   (entry.size() >= 2 && entry[1] == u':') || entry.contains(u"://");
             if (entry.isEmpty() || !absolute) std::abort();

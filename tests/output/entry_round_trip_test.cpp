@@ -13,6 +13,7 @@
 #include "playlist/file_name_codec.h"
 #include "playlist/playlist_type.h"
 #include "playlist/readers/playlist_readers.h"
+#include "tests/support/playlist_entries.h"
 #include "tests/support/playlist_type_names.h"
 #include "tests/support/qt_printers.h"
 
@@ -45,30 +46,20 @@ QStringList SampleEntries() {
     };
 }
 
-struct Written {
-    QStringList folders;
-    QStringList fileNames;
-};
-
-Written Split(const QStringList& entries) {
-    Written written;
-    for (const QString& entry : entries) {
-        SplitPath split = SplitEntryPath(entry);
-        written.folders.append(split.folder);
-        written.fileNames.append(split.fileName);
-    }
-    return written;
+PlaylistEntries Split(const QStringList& entries) {
+    PlaylistEntries split;
+    for (const QString& entry : entries) split.append(EntryOfPath(entry));
+    return split;
 }
 
 QStringList WriteAndRead(const QString& path, PlaylistType type, PlaylistTarget target,
                          const QStringList& entries) {
-    const Written written = Split(entries);
     QString text;
-    AppendPlaylistLines(text, type, target, written.folders, written.fileNames, QString(), u'/');
+    AppendPlaylistLines(text, type, target, Split(entries), QString(), u'/');
     EXPECT_EQ(WritePlaylistFile(path, text).status, PlaylistFileResult::Status::Written);
     const ReadResult read = ReadPlaylistFile(path);
     EXPECT_TRUE(read.contents) << read.error.toStdString();
-    return read.contents ? read.contents->entryPaths : QStringList();
+    return read.contents ? PathsOf(read.contents->entries) : QStringList();
 }
 
 }  // namespace
@@ -105,8 +96,9 @@ TEST(EntryRoundTrip, NamesALineCannotHoldAreWrittenAsFileUris) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << NameOf(c.type) << " " << c.written);
         QString text;
-        AppendPlaylistLines(text, c.type, PlaylistTarget::Player, {QStringLiteral("/m")},
-                            {DecodeFileName(c.name)}, QString(), u'/');
+        AppendPlaylistLines(text, c.type, PlaylistTarget::Player,
+                            EntriesInFolder({DecodeFileName(c.name)}, QStringLiteral("/m")),
+                            QString(), u'/');
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.written))) << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("&#65533;")));
     }
@@ -135,7 +127,7 @@ TEST(EntryRoundTrip, ForeignPlaylistsKeepEveryEntryThroughOpenAndSave) {
         SCOPED_TRACE(c.file);
         const ReadResult opened = ReadPlaylistFile(samples.filePath(QString::fromUtf8(c.file)));
         ASSERT_TRUE(opened.contents) << opened.error.toStdString();
-        EXPECT_EQ(opened.contents->entryPaths, c.entries);
+        EXPECT_EQ(PathsOf(opened.contents->entries), c.entries);
         for (PlaylistType type : kTypes) {
             SCOPED_TRACE(NameOf(type));
             const QString path =

@@ -22,6 +22,7 @@
 #include "playlist/playlist_limits.h"
 #include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
+#include "tests/support/playlist_entries.h"
 #include "tests/support/playlist_type_names.h"
 
 namespace {
@@ -31,7 +32,8 @@ using Status = PlaylistFileResult::Status;
 QString Compose(PlaylistType type, const QStringList& folders, const QStringList& names,
                 const QString& title) {
     QString text;
-    AppendPlaylistLines(text, type, PlaylistTarget::SaveFile, folders, names, title, u'/');
+    AppendPlaylistLines(text, type, PlaylistTarget::SaveFile, EntriesOf(names, folders), title,
+                        u'/');
     return text;
 }
 
@@ -450,7 +452,7 @@ TEST(PlaylistFile, TheLargestPlaylistWrittenOpensAgain) {
 
             const ReadResult read = ReadPlaylistFile(file);
             ASSERT_TRUE(read.contents) << read.error.toStdString();
-            EXPECT_EQ(read.contents->entryPaths, QStringList(2, path));
+            EXPECT_EQ(PathsOf(read.contents->entries), QStringList(2, path));
             EXPECT_EQ(read.contents->title, type == PlaylistType::WPL ? title : QString());
         }
     }

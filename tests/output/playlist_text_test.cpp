@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
+#include "tests/support/playlist_entries.h"
 #include "tests/support/playlist_type_names.h"
 
 namespace {
@@ -11,7 +14,7 @@ QString Compose(PlaylistType type, PlaylistTarget target, const QStringList& fol
                 const QStringList& fileNames, const QString& title = QString(),
                 QChar separator = u'\\') {
     QString buffer;
-    AppendPlaylistLines(buffer, type, target, folders, fileNames, title, separator);
+    AppendPlaylistLines(buffer, type, target, EntriesOf(fileNames, folders), title, separator);
     return buffer;
 }
 
@@ -78,8 +81,9 @@ TEST(PlaylistText, EmptyPlaylistHasOnlyTheFixedLines) {
 
 TEST(PlaylistText, AppendsToWhatTheBufferHolds) {
     QString buffer = QStringLiteral("kept\r\n");
-    AppendPlaylistLines(buffer, PlaylistType::M3U, PlaylistTarget::Player, {QStringLiteral("/m")},
-                        {QStringLiteral("a.mp3")}, QString(), u'/');
+    AppendPlaylistLines(buffer, PlaylistType::M3U, PlaylistTarget::Player,
+                        EntriesInFolder({QStringLiteral("a.mp3")}, QStringLiteral("/m")), QString(),
+                        u'/');
     EXPECT_EQ(buffer, QStringLiteral("kept\r\n/m/a.mp3\r\n"));
 }
 
@@ -158,11 +162,18 @@ TEST(PlaylistText, SaveFilterNamesTheTypeAndItsExtension) {
     EXPECT_EQ(PlaylistSaveFilter(PlaylistType::WPL), QStringLiteral("WPL|*.wpl"));
 }
 
-// With the entries' titles, a saved M3U or PLS carries each length and title on one line; the
-// player form and WPL are as without them.
-TEST(PlaylistText, EntryTitlesFillTheTitleAndLengthLines) {
-    const QList<EntryTitle> titles = {{215, QStringLiteral("Кино - Звезда")},
-                                      {3, QStringLiteral("evil\r\n#EXTM3U\r\nx")}};
+// Entries keep what their playlist carried: a saved M3U or PLS writes each title and length as
+// it came (a stream's -1, an empty title), on one line, and the fixed "?-?" and 0 for what an entry
+// doesn't carry; the players' forms and WPL are as without them.
+TEST(PlaylistText, EntriesWriteTheTitleAndLengthTheyCarry) {
+    PlaylistEntries entries = EntriesOf(kNames, kFolders);
+    entries[0].title = QStringLiteral("Кино - Звезда");
+    entries[0].seconds = 215;
+    entries[1].title = QStringLiteral("evil\r\n#EXTM3U\r\nx");
+    entries[1].seconds = -1;
+    PlaylistEntry titleOnly = {QStringLiteral("D:\\"), QStringLiteral("c.mp3"), "", {}};
+    PlaylistEntry lengthOnly = {QStringLiteral("D:\\"), QStringLiteral("d.mp3"), {}, 7};
+    entries << titleOnly << lengthOnly << PlaylistEntry{QStringLiteral("D:\\"), "e.mp3", {}, {}};
     const struct {
         PlaylistType type;
         PlaylistTarget target;
@@ -170,18 +181,40 @@ TEST(PlaylistText, EntryTitlesFillTheTitleAndLengthLines) {
     } cases[] = {
         {PlaylistType::M3U, PlaylistTarget::SaveFile,
          "#EXTM3U\r\n#EXTINF:215,Кино - Звезда\r\nC:\\Music\\a.mp3\r\n"
-         "#EXTINF:3,evil  #EXTM3U  x\r\nD:\\b.wma\r\n"},
+         "#EXTINF:-1,evil  #EXTM3U  x\r\nD:\\b.wma\r\n#EXTINF:0,\r\nD:\\c.mp3\r\n"
+         "#EXTINF:7,?-?\r\nD:\\d.mp3\r\n#EXTINF:0,?-?\r\nD:\\e.mp3\r\n"},
         {PlaylistType::PLS, PlaylistTarget::SaveFile,
          "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nTitle1=Кино - Звезда\r\nLength1=215\r\n"
-         "File2=D:\\b.wma\r\nTitle2=evil  #EXTM3U  x\r\nLength2=3\r\nNumberOfEntries=2\r\n"
+         "File2=D:\\b.wma\r\nTitle2=evil  #EXTM3U  x\r\nLength2=-1\r\n"
+         "File3=D:\\c.mp3\r\nTitle3=\r\nLength3=0\r\nFile4=D:\\d.mp3\r\nTitle4=?-?\r\n"
+         "Length4=7\r\nFile5=D:\\e.mp3\r\nTitle5=?-?\r\nLength5=0\r\nNumberOfEntries=5\r\n"
          "Version=2\r\n"},
-        {PlaylistType::M3U, PlaylistTarget::Player, "C:\\Music\\a.mp3\r\nD:\\b.wma\r\n"},
-        {PlaylistType::WPL, PlaylistTarget::SaveFile, kWplExample},
+        {PlaylistType::M3U, PlaylistTarget::Player,
+         "C:\\Music\\a.mp3\r\nD:\\b.wma\r\nD:\\c.mp3\r\nD:\\d.mp3\r\nD:\\e.mp3\r\n"},
+        {PlaylistType::PLS, PlaylistTarget::Player,
+         "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nFile2=D:\\b.wma\r\nFile3=D:\\c.mp3\r\n"
+         "File4=D:\\d.mp3\r\nFile5=D:\\e.mp3\r\nNumberOfEntries=5\r\nVersion=2\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << NameOf(c.type) << ", " << NameOf(c.target));
         QString buffer;
-        AppendPlaylistLines(buffer, c.type, c.target, kFolders, kNames, kTitle, u'\\', &titles);
+        AppendPlaylistLines(buffer, c.type, c.target, entries, kTitle, u'\\');
         EXPECT_EQ(buffer, QString::fromUtf8(c.text));
     }
+    QString wpl;
+    AppendPlaylistLines(wpl, PlaylistType::WPL, PlaylistTarget::SaveFile, entries.first(2), kTitle,
+                        u'\\');
+    EXPECT_EQ(wpl, QString::fromUtf8(kWplExample));
+}
+
+// The playlist kept between runs names itself and keeps every title on its own M3U lines.
+TEST(PlaylistText, KeptPlaylistIsAnExtendedM3uWithItsName) {
+    PlaylistEntries entries = EntriesOf({"a.mp3", "live"}, {"/m", "http://radio.example:8000"});
+    entries[1].title = QStringLiteral("Radio, with commas");
+    entries[1].seconds = -1;
+    QString text;
+    AppendKeptPlaylistLines(text, entries, QStringLiteral("Best\tmix"));
+    EXPECT_EQ(text, QStringLiteral("#EXTM3U\r\n#PLAYLIST:Best mix\r\n#EXTINF:0,?-?\r\n") +
+                        QDir::toNativeSeparators("/m/a.mp3") +
+                        "\r\n#EXTINF:-1,Radio, with commas\r\nhttp://radio.example:8000/live\r\n");
 }

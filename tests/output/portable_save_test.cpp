@@ -10,6 +10,7 @@
 #include "output/portable_folders.h"
 #include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
+#include "tests/support/playlist_entries.h"
 #include "tests/support/playlist_type_names.h"
 
 TEST(PortableSave, EntriesComeBackFromTheirRelativeForms) {
@@ -39,14 +40,17 @@ TEST(PortableSave, EntriesComeBackFromTheirRelativeForms) {
     const auto onPlaylistsDrive = [&](const QString& folder) {
         return !folder.startsWith(otherMount);
     };
+    // What an entry carries goes with it.
+    PlaylistEntries playlist = EntriesOf(fileNames, folders);
+    playlist[4].title = QStringLiteral("Radio Paradise");
+    playlist[4].seconds = -1;
 
     for (const PlaylistType type : {PlaylistType::M3U, PlaylistType::PLS, PlaylistType::WPL}) {
         SCOPED_TRACE(NameOf(type));
-        const QStringList relative =
-            FoldersRelativeTo(folders, fileNames, lists, type, onPlaylistsDrive, u'/');
+        const PlaylistEntries relative =
+            EntriesRelativeTo(playlist, lists, type, onPlaylistsDrive, u'/');
         QString text;
-        AppendPlaylistLines(text, type, PlaylistTarget::SaveFile, relative, fileNames, QString(),
-                            u'/');
+        AppendPlaylistLines(text, type, PlaylistTarget::SaveFile, relative, QString(), u'/');
         if (type == PlaylistType::M3U) {
             for (const auto& entry : entries)
                 EXPECT_TRUE(text.contains(QStringLiteral("\r\n") + entry.written)) << entry.what;
@@ -55,6 +59,10 @@ TEST(PortableSave, EntriesComeBackFromTheirRelativeForms) {
         ASSERT_EQ(WritePlaylistFile(path, text).status, PlaylistFileResult::Status::Written);
         const ReadResult read = ReadPlaylistFile(path);
         ASSERT_TRUE(read.contents) << read.error.toStdString();
-        EXPECT_EQ(read.contents->entryPaths, absolute);
+        EXPECT_EQ(PathsOf(read.contents->entries), absolute);
+        if (type != PlaylistType::WPL) {
+            EXPECT_EQ(read.contents->entries[4].title, QStringLiteral("Radio Paradise"));
+            EXPECT_EQ(read.contents->entries[4].seconds, -1);
+        }
     }
 }

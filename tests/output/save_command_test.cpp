@@ -23,7 +23,7 @@ namespace {
 // The example playlist in this system's path form: a folder and the root folder.
 std::unique_ptr<frmMain> WindowWithExamplePlaylist(PlaylistType type) {
     auto window = OpenMainWindow();
-    window->playlist().append({"a.mp3", "b.wma"}, {"/home/u/Music", "/"});
+    window->playlist().append(EntriesOf({"a.mp3", "b.wma"}, {"/home/u/Music", "/"}));
     SelectPlaylistType(*window, type);
     window->txtPLName->setText("Party & Co");
     return window;
@@ -98,7 +98,7 @@ TEST(SaveCommand, AnEmptyPlaylistGivesTheFixedLinesOnly) {
 
 TEST(SaveCommand, NonAsciiNamesAreUtf8InM3uAndReferencesInWpl) {
     auto window = OpenMainWindow();
-    window->playlist().append({"Песня №1.mp3"}, {"/музыка"});
+    window->playlist().append(EntriesOf({"Песня №1.mp3"}, {"/музыка"}));
     const QString m3u = WorkPath("ru.m3u");
     SaveAs(*window, m3u);
     EXPECT_TRUE(ReadBytes(m3u).contains(QString("/музыка/Песня №1.mp3\r\n").toUtf8()));
@@ -170,7 +170,7 @@ TEST(SaveCommand, AsksBeforeReplacingAnExistingFile) {
 TEST(SaveCommand, SaysSoWhenCharactersHadToBeReplaced) {
     auto window = OpenMainWindow();
     // A lone surrogate: no file name can hold it, and UTF-8 has no form for it.
-    window->playlist().append({QString(QChar(0xD800)) + "x.mp3", "b.mp3"}, {"/m", "/m"});
+    window->playlist().append(EntriesOf({QString(QChar(0xD800)) + "x.mp3", "b.mp3"}, {"/m", "/m"}));
     const QString path = WorkPath("replaced.m3u");
     EXPECT_EQ(SaveAs(*window, path),
               QStringList{"Некоторые имена содержат знаки, которых нет в кодировке системы; в "
@@ -182,7 +182,7 @@ TEST(SaveCommand, SaysSoWhenCharactersHadToBeReplaced) {
 
     // A name the encoding holds says nothing.
     window->lblDelAll_Click();
-    window->playlist().append({"Ёлка 𝄞.mp3"}, {"/m"});
+    window->playlist().append(EntriesOf({"Ёлка 𝄞.mp3"}, {"/m"}));
     EXPECT_EQ(SaveAs(*window, WorkPath("fine.m3u")), QStringList());
 }
 
@@ -214,7 +214,7 @@ TEST(SaveCommand, TheDialogOpensInTheBrowsedFolderThenWhereTheLastPlaylistWas) {
 TEST(SaveCommand, PortableSaveWritesEntriesRelativeToThePlaylist) {
     const QString music = MakeFolder("Music/Disc 1", {"a.mp3"});
     auto window = OpenMainWindow();
-    window->playlist().append({"a.mp3", "live"}, {music, "http://radio.example:8000"});
+    window->playlist().append(EntriesOf({"a.mp3", "live"}, {music, "http://radio.example:8000"}));
     const QString path = WorkPath("lists/moved.m3u");
     QDir().mkpath(WorkPath("lists"));
     ModalAnswer user([&](QWidget* modal) {
@@ -233,7 +233,8 @@ TEST(SaveCommand, PortableSaveWritesEntriesRelativeToThePlaylist) {
 TEST(SaveCommand, SaveWithTagsWritesLengthsAndTitles) {
     const QString music = MakeFolder("music", {"01 - Intro.mp3"});
     auto window = OpenMainWindow();
-    window->playlist().append({"01 - Intro.mp3", "live"}, {music, "http://radio.example:8000"});
+    window->playlist().append(
+        EntriesOf({"01 - Intro.mp3", "live"}, {music, "http://radio.example:8000"}));
     const QString path = WorkPath("tagged.m3u");
     ModalAnswer user([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) TypeFileNameAndAccept(dialog, path);

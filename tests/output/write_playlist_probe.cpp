@@ -14,9 +14,10 @@ int main(int argc, char** argv) {
     const QString path = QString::fromLocal8Bit(argv[1]);
     const int count = QByteArray(argv[2]).toInt();
     QString text;
-    AppendPlaylistLines(text, PlaylistType::M3U, PlaylistTarget::SaveFile,
-                        QStringList(count, QStringLiteral("/music")),
-                        QStringList(count, QStringLiteral("track.mp3")), QString(), u'/');
+    AppendPlaylistLines(
+        text, PlaylistType::M3U, PlaylistTarget::SaveFile,
+        EntriesInFolder(QStringList(count, QStringLiteral("track.mp3")), QStringLiteral("/music")),
+        QString(), u'/');
     const PlaylistFileResult result = WritePlaylistFile(path, text);
     if (result.status == PlaylistFileResult::Status::Written) {
         std::puts("written");

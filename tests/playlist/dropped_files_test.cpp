@@ -9,6 +9,7 @@
 #include "playlist/file_patterns.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
+#include "tests/support/playlist_entries.h"
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -30,9 +31,8 @@ TEST(DroppedFiles, AddsMediaFilesAndFoldersInDropOrder) {
         QUrl::fromLocalFile(WorkPath("missing.mp3")),
         QUrl(QStringLiteral("http://host/x.mp3")),
     };
-    const DroppedEntries dropped = CollectDroppedMedia(urls, FilePatternSet(kMediaFilePatterns));
-    EXPECT_EQ(dropped.fileNames, QStringList({"one.MID", "a.wav", "b.mp3"}));
-    EXPECT_EQ(dropped.folders, QStringList({work, music, music}));
+    const PlaylistEntries dropped = CollectDroppedMedia(urls, FilePatternSet(kMediaFilePatterns));
+    EXPECT_EQ(dropped, EntriesOf({"one.MID", "a.wav", "b.mp3"}, {work, music, music}));
 }
 
 #ifndef Q_OS_WIN
@@ -43,8 +43,8 @@ TEST(DroppedFiles, KeepsNamesThatAreNotUtf8) {
     ASSERT_GE(fd, 0);
     ::close(fd);
     const QUrl url = QUrl::fromEncoded("file://" + fileBytes.toPercentEncoding("/"));
-    const DroppedEntries dropped = CollectDroppedMedia({url}, FilePatternSet(kMediaFilePatterns));
-    ASSERT_EQ(dropped.fileNames.size(), 1);
-    EXPECT_EQ(EncodeFileName(dropped.folders[0] + '/' + dropped.fileNames[0]), fileBytes);
+    const PlaylistEntries dropped = CollectDroppedMedia({url}, FilePatternSet(kMediaFilePatterns));
+    ASSERT_EQ(dropped.size(), 1);
+    EXPECT_EQ(EncodeFileName(EntryPath(dropped[0])), fileBytes);
 }
 #endif

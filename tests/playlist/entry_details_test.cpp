@@ -32,7 +32,8 @@ TEST(EntryDetails, ShowsPathSizeTypeAndPositionOfTheSelectedEntry) {
 
     for (const auto& f : files) {
         SCOPED_TRACE(f.name);
-        const int position = static_cast<int>(window->playlist().fileNames().indexOf(f.name));
+        const int position =
+            static_cast<int>(FileNamesOf(window->playlist().entries()).indexOf(f.name));
         window->lstPL->setListIndex(position);
         EXPECT_EQ(window->lblPath->value(), QDir(music).filePath(f.name));
         EXPECT_EQ(window->lblSize->value(), QString::fromUtf8(f.sizeText)) << f.name;

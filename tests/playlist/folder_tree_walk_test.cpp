@@ -30,10 +30,10 @@ FolderTreeWalk Walk(const QString& root, int room = kMaxPlaylistEntries,
 // The entries as "folder/name", relative to the root, to compare in one line.
 QStringList Entries(const FolderTreeWalk& walk, const QString& root) {
     QStringList entries;
-    for (qsizetype i = 0; i < walk.fileNames.size(); ++i) {
-        const QString folder = walk.folders.at(i);
+    for (const PlaylistEntry& entry : walk.entries) {
+        const QString& folder = entry.folder;
         const QString relative = folder == root ? QString() : folder.mid(root.size() + 1) + '/';
-        entries.append(relative + walk.fileNames.at(i));
+        entries.append(relative + entry.fileName);
     }
     return entries;
 }
@@ -59,7 +59,7 @@ TEST(FolderTreeWalk, TakesFilesDepthFirstInListOrder) {
     const FolderTreeWalk walk = Walk(root);
     EXPECT_EQ(Entries(walk, root),
               QStringList({"A.wav", "b.mp3", "Sub1/d.mp3", "Sub1/deep/e.mp3", "sub2/c.mp3"}));
-    EXPECT_EQ(walk.folders.at(3), JoinEntryPath(JoinEntryPath(root, "Sub1"), "deep"));
+    EXPECT_EQ(walk.entries.at(3).folder, JoinEntryPath(JoinEntryPath(root, "Sub1"), "deep"));
     EXPECT_TRUE(walk.unreadableFolders.isEmpty());
     EXPECT_FALSE(walk.stoppedAtLimit);
     EXPECT_FALSE(walk.cancelled);
@@ -93,8 +93,9 @@ TEST(FolderTreeWalk, EntersFoldersWhoseNamesAreNotUtf8) {
     // Qt can't remove names that aren't UTF-8, so the test's folder couldn't go.
     ::unlink(fileBytes.constData());
     ::rmdir(folderBytes.constData());
-    ASSERT_EQ(walk.fileNames, QStringList({"song.mp3"}));
-    EXPECT_EQ(EncodeFileName(walk.folders.at(0)), folderBytes);
+    ASSERT_EQ(walk.entries.size(), 1);
+    EXPECT_EQ(walk.entries.at(0).fileName, "song.mp3");
+    EXPECT_EQ(EncodeFileName(walk.entries.at(0).folder), folderBytes);
 }
 
 // A folder that can't be read is named and skipped with everything below it; the rest is taken.
@@ -116,7 +117,7 @@ TEST(FolderTreeWalk, NamesUnreadableFoldersAndGoesOn) {
 TEST(FolderTreeWalk, NamesAMissingRootAsUnreadable) {
     const QString missing = NativeFolderPath(WorkPath("gone"));
     const FolderTreeWalk walk = Walk(missing);
-    EXPECT_TRUE(walk.fileNames.isEmpty());
+    EXPECT_TRUE(walk.entries.isEmpty());
     EXPECT_EQ(walk.unreadableFolders, QStringList({missing}));
 }
 
@@ -139,7 +140,6 @@ TEST(FolderTreeWalk, StopsAtTheRoomLeft) {
         SCOPED_TRACE(c.room);
         const FolderTreeWalk walk = Walk(root, c.room);
         EXPECT_EQ(Entries(walk, root), c.entries);
-        EXPECT_EQ(walk.folders.size(), walk.fileNames.size());
         EXPECT_EQ(walk.stoppedAtLimit, c.stoppedAtLimit);
         EXPECT_FALSE(walk.cancelled);
     }
@@ -193,8 +193,7 @@ TEST(FolderTreeWalk, CancelsWithinALargeFolder) {
     const FolderTreeWalk walk =
         Walk(root, kMaxPlaylistEntries, [](int found, const QString&) { return found == 0; });
     EXPECT_TRUE(walk.cancelled);
-    EXPECT_GT(walk.fileNames.size(), 0);
-    EXPECT_LT(walk.fileNames.size(), names.size());
-    EXPECT_EQ(walk.fileNames.first(), "00000.mp3");
-    EXPECT_EQ(walk.folders.size(), walk.fileNames.size());
+    EXPECT_GT(walk.entries.size(), 0);
+    EXPECT_LT(walk.entries.size(), names.size());
+    EXPECT_EQ(walk.entries.first().fileName, "00000.mp3");
 }

@@ -49,16 +49,16 @@ TEST(OpenCommand, ASavedPlaylistComesBackExactly) {
         SCOPED_TRACE(c.file);
         const QString path = WorkPath(c.file);
         auto writer = OpenMainWindow();
-        writer->playlist().append(names, folders);
+        writer->playlist().append(EntriesOf(names, folders));
         writer->txtPLName->setText(title);
         writer->ComposePlaylistText(c.type, c.target);
         writer->WriteOutputBuffer(path);
 
         auto reader = OpenMainWindow();
-        reader->playlist().append({"old.mp3"}, {"/old"});
+        reader->playlist().append(EntriesOf({"old.mp3"}, {"/old"}));
         EXPECT_EQ(Open(*reader, path), QStringList()) << c.file;
-        EXPECT_EQ(reader->playlist().fileNames(), names) << c.file;
-        EXPECT_EQ(reader->playlist().folders(), folders) << c.file;
+        EXPECT_EQ(FileNamesOf(reader->playlist().entries()), names) << c.file;
+        EXPECT_EQ(FoldersOf(reader->playlist().entries()), folders) << c.file;
         EXPECT_EQ(reader->cmbPLType->currentIndex(), static_cast<int>(c.type)) << c.file;
         EXPECT_EQ(reader->txtPLName->text(), c.type == PlaylistType::WPL ? title : QString())
             << c.file;
@@ -78,14 +78,14 @@ TEST(OpenCommand, AFileThatCantBeReadChangesNothingAndSaysWhy) {
     for (const QString& path : {broken, huge}) {
         SCOPED_TRACE(path.toStdString());
         auto window = OpenMainWindow();
-        window->playlist().append({"kept.mp3"}, {"/kept"});
+        window->playlist().append(EntriesOf({"kept.mp3"}, {"/kept"}));
         SelectPlaylistType(*window, PlaylistType::PLS);
         const QStringList messages = Open(*window, path);
         ASSERT_EQ(messages.size(), 1) << path.toStdString();
         EXPECT_TRUE(
             messages[0].startsWith("Не удалось открыть список воспроизведения\n" + path + "\n\n"));
-        EXPECT_EQ(window->playlist().fileNames(), QStringList{"kept.mp3"});
-        EXPECT_EQ(window->playlist().folders(), QStringList{"/kept"});
+        EXPECT_EQ(FileNamesOf(window->playlist().entries()), QStringList{"kept.mp3"});
+        EXPECT_EQ(FoldersOf(window->playlist().entries()), QStringList{"/kept"});
         EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::PLS));
     }
 }
@@ -100,7 +100,7 @@ TEST(OpenCommand, TakesTheFirstEntriesUpToTheLimitAndSaysSo) {
     EXPECT_EQ(Open(*window, path), QStringList{kPlaylistFullMessage});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->playlist().fileNames().last(),
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(),
               QString("%1.mp3").arg(kMaxPlaylistEntries - 1));
-    EXPECT_EQ(window->playlist().fileNames().last(), "32766.mp3");
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(), "32766.mp3");
 }

@@ -15,8 +15,8 @@
 namespace {
 
 void ExpectPlaylist(const frmMain& window, const QStringList& names, const QStringList& folders) {
-    EXPECT_EQ(window.playlist().fileNames(), names);
-    EXPECT_EQ(window.playlist().folders(), folders);
+    EXPECT_EQ(FileNamesOf(window.playlist().entries()), names);
+    EXPECT_EQ(FoldersOf(window.playlist().entries()), folders);
 }
 
 }  // namespace
@@ -82,14 +82,14 @@ TEST(PlaylistLimit, AdditionsStopAtTheLimitAndSaySo) {
     const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
     auto window = OpenMainWindow();
     BrowseTo(*window, music);
-    window->playlist().append(QStringList(kMaxPlaylistEntries - 2, "x.mp3"),
-                              QStringList(kMaxPlaylistEntries - 2, music));
+    window->playlist().append(EntriesOf(QStringList(kMaxPlaylistEntries - 2, "x.mp3"),
+                                        QStringList(kMaxPlaylistEntries - 2, music)));
 
     ModalAnswer user;
     ClickOn(window->control<SkinLabel>("lblAddAll"));
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->playlist().fileNames().last(), "b.mp3");
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(), "b.mp3");
 
     window->File1->setListIndex(2);
     ClickOn(window->control<SkinLabel>("lblAdd"));

@@ -20,7 +20,7 @@ QStringList Entries(const frmMain& window) {
     EXPECT_EQ(window.lstPL->listCount(), window.playlist().count());
     QStringList joined;
     for (int i = 0; i < window.lstPL->listCount(); ++i)
-        joined.append(QDir(window.playlist().folders().at(i)).dirName() + '/' +
+        joined.append(QDir(FoldersOf(window.playlist().entries()).at(i)).dirName() + '/' +
                       window.lstPL->item(i));
     return joined;
 }
@@ -182,20 +182,20 @@ TEST(DropFiles, MediaFilesAndFoldersAreAddedOthersIgnored) {
                    QUrl::fromLocalFile(music), QUrl("https://example.org/z.mp3")});
     DropOnPlaylist(*window, data, {10, 10});
     EXPECT_EQ(Entries(*window), QStringList({"loose/x.wma", "music/a.wav", "music/b.MP3"}));
-    EXPECT_EQ(window->playlist().folders().at(1), music);
+    EXPECT_EQ(FoldersOf(window->playlist().entries()).at(1), music);
 }
 
 TEST(DropFiles, StopAtTheLimitAndSaySo) {
     const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
     auto window = OpenMainWindow();
-    window->playlist().append(QStringList(kMaxPlaylistEntries - 1, "x.mp3"),
-                              QStringList(kMaxPlaylistEntries - 1, music));
+    window->playlist().append(EntriesOf(QStringList(kMaxPlaylistEntries - 1, "x.mp3"),
+                                        QStringList(kMaxPlaylistEntries - 1, music)));
     ModalAnswer user;
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(music)});
     DropOnPlaylist(*window, data, {10, 10});
     EXPECT_EQ(window->lstPL->listCount(), kMaxPlaylistEntries);
     EXPECT_EQ(window->playlist().count(), kMaxPlaylistEntries);
-    EXPECT_EQ(window->playlist().fileNames().last(), "a.mp3");
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(), "a.mp3");
     EXPECT_EQ(user.messages(), QStringList{kPlaylistFullMessage});
 }

@@ -27,7 +27,7 @@ TEST(PlaylistModel, EveryEditKeepsTheModelSoundAndBothListsInStep) {
     auto window = OpenMainWindow();
     window->show();
     // Fatal: a broken notification stops the run at the edit that made it.
-    QAbstractItemModelTester tester(&window->playlist(),
+    QAbstractItemModelTester tester(&window->playlist().model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     const auto expectInStep = [&](const QStringList& names, const QStringList& folders) {

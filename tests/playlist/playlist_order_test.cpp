@@ -9,6 +9,7 @@
 
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
+#include "tests/support/playlist_entries.h"
 
 namespace {
 
@@ -24,15 +25,27 @@ TEST(PlaylistOrder, SortsInNaturalOrderBlindToCase) {
     const QStringList names = {"track 10.mp3", "Track 2.mp3", "b.mp3",
                                "A.mp3",        "track 1.mp3", "a.mp3"};
     EXPECT_EQ(
-        Pick(names, OrderByName(names)),
+        Pick(names, OrderByName(EntriesOf(names, QStringList(names.size(), "/m")))),
         QStringList({"A.mp3", "a.mp3", "b.mp3", "track 1.mp3", "Track 2.mp3", "track 10.mp3"}));
 
     const QStringList folders = {"/m/Disc 10", "/m/disc 9", "/m/disc 9", "/a", "http://h/"};
     const QStringList files = {"a.mp3", "b.mp3", "a.mp3", "z.mp3", "s"};
-    const RowOrder byPath = OrderByPath(folders, files);
+    const RowOrder byPath = OrderByPath(EntriesOf(files, folders));
     EXPECT_EQ(Pick(folders, byPath),
               QStringList({"/a", "/m/disc 9", "/m/disc 9", "/m/Disc 10", "http://h/"}));
     EXPECT_EQ(Pick(files, byPath), QStringList({"z.mp3", "a.mp3", "b.mp3", "a.mp3", "s"}));
+}
+
+// By title where a playlist gave one (an empty one counts as none), else by name, in one order.
+TEST(PlaylistOrder, ByTitleTakesTheNameWhereThereIsNoTitle) {
+    PlaylistEntries entries =
+        EntriesOf({"z.mp3", "b.mp3", "a.mp3", "c.mp3", "d.mp3"}, QStringList(5, "/m"));
+    entries[0].title = "Artist - Track 10";
+    entries[1].title = "artist - track 9";
+    entries[2].title = "";
+    entries[3].seconds = 5;
+    EXPECT_EQ(Pick(FileNamesOf(entries), OrderByTitle(entries)),
+              QStringList({"a.mp3", "b.mp3", "z.mp3", "c.mp3", "d.mp3"}));
 }
 
 TEST(PlaylistOrder, ShuffleKeepsEveryEntryOnce) {
@@ -50,11 +63,11 @@ TEST(PlaylistOrder, CleanUpKeepsTheFirstOfEachPathAndAddresses) {
     const QStringList folders = {music, music, music, music, "http://h", music, "/gone"};
     const QStringList files = {"here.mp3", "Here.mp3", "here.mp3", "gone.mp3",
                                "x",        "Here.mp3", "b.mp3"};
-    const RowOrder unique = WithoutRepeats(folders, files);
+    const RowOrder unique = WithoutRepeats(EntriesOf(files, folders));
 #ifdef Q_OS_WIN
     EXPECT_EQ(unique, RowOrder({0, 3, 4, 6}));
 #else
     EXPECT_EQ(unique, RowOrder({0, 1, 3, 4, 6}));
 #endif
-    EXPECT_EQ(WithoutMissing(folders, files), RowOrder({0, 1, 2, 4, 5}));
+    EXPECT_EQ(WithoutMissing(EntriesOf(files, folders)), RowOrder({0, 1, 2, 4, 5}));
 }

@@ -9,6 +9,7 @@
 
 #include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
+#include "tests/support/playlist_entries.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,7 +37,7 @@ void ExpectReads(Reader read, const ReadCase& c) {
     const ReadResult result = read(c.bytes, kFolder);
     ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
     EXPECT_TRUE(result.error.isEmpty()) << c.name;
-    EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
+    EXPECT_EQ(PathsOf(result.contents->entries), Native(c.entries)) << c.name;
     EXPECT_EQ(result.contents->title, c.title) << c.name;
 }
 
@@ -208,7 +209,7 @@ TEST(PlaylistReaders, ReadEveryUnicodeFormWithAMark) {
                                             << type.text.first(10).toStdString());
             const ReadResult result = type.read(bytes, kFolder);
             ASSERT_TRUE(result.contents) << result.error.toStdString();
-            EXPECT_EQ(result.contents->entryPaths, Native({entry, "/m/b.mp3"}));
+            EXPECT_EQ(PathsOf(result.contents->entries), Native({entry, "/m/b.mp3"}));
         }
     }
 }
@@ -270,7 +271,7 @@ TEST(WplReader, ReadsALargeFileWhole) {
         const QByteArray bytes = QStringEncoder(form, QStringEncoder::Flag::WriteBom).encode(text);
         const ReadResult result = ReadWpl(bytes, kFolder);
         ASSERT_TRUE(result.contents) << result.error.toStdString();
-        EXPECT_EQ(result.contents->entryPaths, Native(entries));
+        EXPECT_EQ(PathsOf(result.contents->entries), Native(entries));
         EXPECT_EQ(result.contents->title, u"Т&"_s);
     }
 }
@@ -334,7 +335,7 @@ TEST(PlaylistFileReader, PicksTheReaderByExtension) {
         SCOPED_TRACE(c.name);
         const ReadResult result = ReadPlaylistFile(WriteWorkFile(c.name, c.bytes));
         ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
-        EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
+        EXPECT_EQ(PathsOf(result.contents->entries), Native(c.entries)) << c.name;
         EXPECT_EQ(result.contents->title, c.title) << c.name;
     }
 }
@@ -382,7 +383,7 @@ TEST(PlaylistFileReader, ReadsAFileOfMoreThan64MiBToItsLastLine) {
     bytes.clear();
     const ReadResult read = ReadPlaylistFile(large);
     ASSERT_TRUE(read.contents) << read.error.toStdString();
-    EXPECT_EQ(read.contents->entryPaths, Native({"/m/first.mp3", "/m/last.mp3"}));
+    EXPECT_EQ(PathsOf(read.contents->entries), Native({"/m/first.mp3", "/m/last.mp3"}));
 }
 
 // The sample files of tests/data/playlists, which also seed the fuzz targets.
@@ -408,7 +409,7 @@ TEST(PlaylistFileReader, ReadsTheSampleFiles) {
         SCOPED_TRACE(c.name);
         const ReadResult result = ReadPlaylistFile(samples.filePath(c.name));
         ASSERT_TRUE(result.contents) << c.name << ": " << result.error.toStdString();
-        EXPECT_EQ(result.contents->entryPaths, Native(c.entries)) << c.name;
+        EXPECT_EQ(PathsOf(result.contents->entries), Native(c.entries)) << c.name;
         EXPECT_EQ(result.contents->title, c.title) << c.name;
     }
     const ReadResult broken = ReadPlaylistFile(samples.filePath("broken.wpl"));

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "playlist/playlist_type.h"
+#include "tests/support/playlist_entries.h"
 #include "tests/support/playlist_type_names.h"
 #include "tests/support/qt_printers.h"
 #include "ui/controls/file_list.h"

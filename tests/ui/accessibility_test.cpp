@@ -93,7 +93,7 @@ TEST(Accessibility, PressRunsTheCommand) {
     children.value("lblAddAll")
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(window->playlist().fileNames(), (QStringList{"a.mp3", "b.mp3"}));
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()), (QStringList{"a.mp3", "b.mp3"}));
 
     children.value("lblDelAll")
         ->actionInterface()

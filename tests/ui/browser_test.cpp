@@ -150,8 +150,8 @@ TEST(Browser, NamesThatAreNotUtf8CanBeOpenedAndAdded) {
     window->File1->setListIndex(0);
     window->lblAdd_Click();
     ASSERT_EQ(window->playlist().count(), 1);
-    const QString entry =
-        JoinEntryPath(window->playlist().folders().at(0), window->playlist().fileNames().at(0));
+    const QString entry = JoinEntryPath(FoldersOf(window->playlist().entries()).at(0),
+                                        FileNamesOf(window->playlist().entries()).at(0));
     EXPECT_EQ(EncodeFileName(entry), fileBytes);
 }
 #endif

@@ -126,8 +126,8 @@ TEST_F(FolderMenu, OneMessageNamesUnreadableFoldersAndTheLimit) {
     const bool stillReadable = ::access(EncodeFileName(locked).constData(), R_OK) == 0;
     if (!stillReadable) {
         const int room = 2;
-        window_->playlist().append(QStringList(kMaxPlaylistEntries - room, "x.mp3"),
-                                   QStringList(kMaxPlaylistEntries - room, root_));
+        window_->playlist().append(EntriesOf(QStringList(kMaxPlaylistEntries - room, "x.mp3"),
+                                             QStringList(kMaxPlaylistEntries - room, root_)));
         ModalAnswer user;
         window_->Dir1_AddTree(tree_);
         EXPECT_EQ(window_->playlist().count(), kMaxPlaylistEntries);

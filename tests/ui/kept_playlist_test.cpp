@@ -23,25 +23,25 @@ TEST(KeptPlaylist, ComesBackInTheNextRunWhenAskedFor) {
         SCOPED_TRACE(NameOf(type));
         {
             auto window = OpenMainWindow();
-            window->playlist().append(fileNames, folders);
+            window->playlist().append(EntriesOf(fileNames, folders));
             SelectPlaylistType(*window, type);
             window->txtPLName->setText("Вечер & <друзья>");
             window->close();
         }
         auto window = OpenMainWindow();
         EXPECT_EQ(window->playlist().count(), 0);
-        window->playlist().append({"current.mp3"}, {"/m"});
+        window->playlist().append(EntriesOf({"current.mp3"}, {"/m"}));
         SelectPlaylistType(*window, PlaylistType::M3U);
         ModalAnswer user;
         window->lstPL_RestoreKept();
         EXPECT_EQ(user.messages(), QStringList());
-        EXPECT_EQ(window->playlist().fileNames(), fileNames);
-        EXPECT_EQ(window->playlist().folders(), folders);
+        EXPECT_EQ(FileNamesOf(window->playlist().entries()), fileNames);
+        EXPECT_EQ(FoldersOf(window->playlist().entries()), folders);
         EXPECT_EQ(window->lstP->listCount(), fileNames.size());
         EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(type));
         EXPECT_EQ(window->txtPLName->text(), "Вечер & <друзья>");
-        window->history()->undo();
-        EXPECT_EQ(window->playlist().fileNames(), QStringList{"current.mp3"});
+        window->playlist().history().undo();
+        EXPECT_EQ(FileNamesOf(window->playlist().entries()), QStringList{"current.mp3"});
     }
 }
 
@@ -56,7 +56,7 @@ TEST(KeptPlaylist, AnEmptyPlaylistKeepsNothing) {
         ModalAnswer user;
         window->lstPL_RestoreKept();
         EXPECT_EQ(user.messages(), QStringList{"Прошлый список воспроизведения не сохранён."});
-        window->playlist().append({"a.mp3"}, {"/m"});
+        window->playlist().append(EntriesOf({"a.mp3"}, {"/m"}));
         window->close();
     }
     {
@@ -66,5 +66,5 @@ TEST(KeptPlaylist, AnEmptyPlaylistKeepsNothing) {
     auto window = OpenMainWindow();
     ModalAnswer user;
     window->lstPL_RestoreKept();
-    EXPECT_EQ(window->playlist().fileNames(), QStringList{"a.mp3"});
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()), QStringList{"a.mp3"});
 }

@@ -50,7 +50,7 @@ TEST_F(CommandKeys, PlaylistKeysAddRemoveMoveAndClear) {
     window_->File1->setListIndex(1);
     for (const Qt::Key key : {Qt::Key_Insert, Qt::Key_Return, Qt::Key_Enter})
         press(window_->File1, key);
-    EXPECT_EQ(window_->playlist().fileNames(), (QStringList{"b.mp3", "b.mp3", "b.mp3"}));
+    EXPECT_EQ(FileNamesOf(window_->playlist().entries()), (QStringList{"b.mp3", "b.mp3", "b.mp3"}));
 
     press(window_->lstPL, Qt::CTRL | Qt::Key_Return);
     EXPECT_EQ(window_->playlist().count(), 6);
@@ -58,15 +58,15 @@ TEST_F(CommandKeys, PlaylistKeysAddRemoveMoveAndClear) {
     window_->lstPL->setListIndex(3);  // a.mp3
     press(window_->lstPL, Qt::CTRL | Qt::Key_Up);
     press(window_->lstPL, Qt::CTRL | Qt::Key_Up);
-    EXPECT_EQ(window_->playlist().fileNames().at(1), "a.mp3");
+    EXPECT_EQ(FileNamesOf(window_->playlist().entries()).at(1), "a.mp3");
     EXPECT_EQ(window_->lstPL->listIndex(), 1);
     press(window_->lstPL, Qt::CTRL | Qt::Key_Down);
-    EXPECT_EQ(window_->playlist().fileNames().at(2), "a.mp3");
+    EXPECT_EQ(FileNamesOf(window_->playlist().entries()).at(2), "a.mp3");
     EXPECT_EQ(window_->lstPL->listIndex(), 2);
 
     press(window_->lstPL, Qt::Key_Delete);
     EXPECT_EQ(window_->playlist().count(), 5);
-    EXPECT_FALSE(window_->playlist().fileNames().contains("a.mp3"));
+    EXPECT_FALSE(FileNamesOf(window_->playlist().entries()).contains("a.mp3"));
 
     press(window_->Dir1, Qt::CTRL | Qt::Key_Delete);
     EXPECT_EQ(window_->playlist().count(), 0);
@@ -123,7 +123,7 @@ TEST_F(CommandKeys, PlaylistMenuKeysWorkWithoutTheMenu) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(press(window_->Dir1, row.key), (QStringList{"QMessageBox", row.message}));
     }
-    EXPECT_EQ(window_->playlist().fileNames(), (QStringList{"a.mp3", "b.mp3", "c.mp3"}));
+    EXPECT_EQ(FileNamesOf(window_->playlist().entries()), (QStringList{"a.mp3", "b.mp3", "c.mp3"}));
     EXPECT_EQ(press(window_->File1, Qt::CTRL | Qt::SHIFT | Qt::Key_R).value(0), "QMessageBox");
 }
 

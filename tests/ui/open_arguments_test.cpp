@@ -18,7 +18,7 @@ TEST(OpenArguments, TakesPlaylistsMediaAndAFolderInOrderAndNamesTheRest) {
     const QString other = MakeFolder("other", {"c.mp3"});
     const QString list = WriteWorkFile("list.pls", "[playlist]\nFile1=/m/x.mp3\n");
     auto window = OpenMainWindow();
-    window->playlist().append({"old.mp3"}, {"/old"});
+    window->playlist().append(EntriesOf({"old.mp3"}, {"/old"}));
     ModalAnswer user;
     window->openArguments({music + "/b.wav", list, music + "/a.mp3", other + "/c.mp3",
                            music + "/notes.txt", WorkPath("missing.mp3"), other});
@@ -27,8 +27,8 @@ TEST(OpenArguments, TakesPlaylistsMediaAndAFolderInOrderAndNamesTheRest) {
                                            "\n\nЭто не список воспроизведения, не медиафайл и не "
                                            "папка."});
     // The playlist replaced what came before it, the media files were added after it.
-    EXPECT_EQ(window->playlist().fileNames(), (QStringList{"x.mp3", "a.mp3", "c.mp3"}));
-    EXPECT_EQ(window->playlist().folders(), (QStringList{"/m", music, other}));
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()), (QStringList{"x.mp3", "a.mp3", "c.mp3"}));
+    EXPECT_EQ(FoldersOf(window->playlist().entries()), (QStringList{"/m", music, other}));
     EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::PLS));
     EXPECT_EQ(window->Dir1->path(), other);
     EXPECT_EQ(window->File1->items(), QStringList{"c.mp3"});
@@ -37,13 +37,13 @@ TEST(OpenArguments, TakesPlaylistsMediaAndAFolderInOrderAndNamesTheRest) {
 TEST(OpenArguments, StopsAtTheLimitWithOneMessage) {
     const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
     auto window = OpenMainWindow();
-    window->playlist().append(QStringList(kMaxPlaylistEntries - 1, "x.mp3"),
-                              QStringList(kMaxPlaylistEntries - 1, "/x"));
+    window->playlist().append(EntriesOf(QStringList(kMaxPlaylistEntries - 1, "x.mp3"),
+                                        QStringList(kMaxPlaylistEntries - 1, "/x")));
     ModalAnswer user;
     window->openArguments({music + "/a.mp3", music + "/b.mp3", music + "/c.mp3"});
     EXPECT_EQ(user.messages(), QStringList{kPlaylistFullMessage});
     EXPECT_EQ(window->playlist().count(), 32767);
-    EXPECT_EQ(window->playlist().fileNames().last(), "a.mp3");
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(), "a.mp3");
 }
 
 // The program itself, started a second time with files, hands them over and ends.

@@ -34,13 +34,13 @@ TEST(PlaylistHistory, EveryChangeIsTakenBackAndMadeAgain) {
         {"<<", [](frmMain& w) { w.lblDelAll_Click(); }},
         {"Новый", [](frmMain& w) { w.lblNew_Click(); }},
         {"drag", [](frmMain& w) { w.lstPL_MoveEntry(0, 4); }},
-        {"Ctrl+Up", [](frmMain& w) { w.lstPL_MoveSelectedUp(); }},
-        {"Ctrl+Down", [](frmMain& w) { w.lstPL_MoveSelectedDown(); }},
-        {"sort by name", [](frmMain& w) { w.lstPL_SortByName(); }},
-        {"sort by path", [](frmMain& w) { w.lstPL_SortByPath(); }},
-        {"shuffle", [](frmMain& w) { w.lstPL_Shuffle(); }},
-        {"repeats", [](frmMain& w) { w.lstPL_RemoveRepeats(); }},
-        {"missing", [](frmMain& w) { w.lstPL_RemoveMissing(); }},
+        {"Ctrl+Up", [](frmMain& w) { w.playlist().moveCurrentUp(); }},
+        {"Ctrl+Down", [](frmMain& w) { w.playlist().moveCurrentDown(); }},
+        {"sort by name", [](frmMain& w) { w.playlist().sortByName(); }},
+        {"sort by path", [](frmMain& w) { w.playlist().sortByPath(); }},
+        {"shuffle", [](frmMain& w) { w.playlist().shuffle(); }},
+        {"repeats", [](frmMain& w) { w.playlist().removeRepeats(); }},
+        {"missing", [](frmMain& w) { w.playlist().removeMissing(); }},
         {"Открыть", [&](frmMain& w) { w.OpenPlaylistFile(saved); }},
     };
     for (const Case& c : cases) {
@@ -49,7 +49,9 @@ TEST(PlaylistHistory, EveryChangeIsTakenBackAndMadeAgain) {
         window->show();
         BrowseTo(*window, two);
         window->File1->setListIndex(0);
-        window->playlist().append({"b.mp3", "a.mp3", "gone.mp3", "b.mp3"}, {one, one, one, one});
+        window->playlist().append(
+            EntriesOf({"b.mp3", "a.mp3", "gone.mp3", "b.mp3"}, {one, one, one, one}));
+        window->playlist().history().clear();
         window->lstPL->setListIndex(1);
         ModalAnswer user;
         const QStringList before = ShownEntries(*window);
@@ -59,12 +61,12 @@ TEST(PlaylistHistory, EveryChangeIsTakenBackAndMadeAgain) {
         const QStringList after = ShownEntries(*window);
         const int selectedAfter = window->lstPL->listIndex();
         ASSERT_NE(after, before);
-        ASSERT_EQ(window->history()->count(), 1);
+        ASSERT_EQ(window->playlist().history().count(), 1);
 
-        window->history()->undo();
+        window->playlist().history().undo();
         EXPECT_EQ(ShownEntries(*window), before);
         EXPECT_EQ(window->lstPL->listIndex(), 1);
-        window->history()->redo();
+        window->playlist().history().redo();
         EXPECT_EQ(ShownEntries(*window), after);
         EXPECT_EQ(window->lstPL->listIndex(), selectedAfter);
     }
@@ -79,7 +81,7 @@ TEST(PlaylistHistory, KeysAndMenuWalkTheHistory) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->lblDelAll_Click();
     window->lblDel_Click();
-    EXPECT_EQ(window->history()->count(), 0);
+    EXPECT_EQ(window->playlist().history().count(), 0);
 
     BrowseTo(*window, one);
     window->lblAddAll_Click();

@@ -54,8 +54,8 @@ TEST(PlaylistMenu, EachCommandRearrangesBothListsAndSaysHowManyChanged) {
         SCOPED_TRACE(c.item);
         auto window = OpenMainWindow();
         window->playlist().append(
-            {"track 10.mp3", "Track 2.mp3", "a.mp3", "gone.mp3", "track 10.mp3", "b.mp3"},
-            {one, one, one, one, one, two});
+            EntriesOf({"track 10.mp3", "Track 2.mp3", "a.mp3", "gone.mp3", "track 10.mp3", "b.mp3"},
+                      {one, one, one, one, one, two}));
         window->lstPL->setListIndex(2);
         ModalAnswer user;
         MenuItem(*window, QString::fromUtf8(c.item))->trigger();
@@ -69,7 +69,7 @@ TEST(PlaylistMenu, EachCommandRearrangesBothListsAndSaysHowManyChanged) {
 TEST(PlaylistMenu, SelectionAndShuffle) {
     const QString one = MakeFolder("one", {"a.mp3"});
     auto window = OpenMainWindow();
-    window->playlist().append({"a.mp3", "gone.mp3", "a.mp3"}, {one, one, one});
+    window->playlist().append(EntriesOf({"a.mp3", "gone.mp3", "a.mp3"}, {one, one, one}));
     window->lstPL->setListIndex(1);
     {
         ModalAnswer user;
@@ -81,10 +81,10 @@ TEST(PlaylistMenu, SelectionAndShuffle) {
     QStringList names;
     for (int i = 0; i < 200; ++i) names.append(QStringLiteral("%1.mp3").arg(i));
     window->lblDelAll_Click();
-    window->playlist().append(names, QStringList(names.size(), one));
+    window->playlist().append(EntriesOf(names, QStringList(names.size(), one)));
     ModalAnswer user;
     MenuItem(*window, QStringLiteral("Перемешать"))->trigger();
-    QStringList shuffled = window->playlist().fileNames();
+    QStringList shuffled = FileNamesOf(window->playlist().entries());
     EXPECT_NE(shuffled, names);
     shuffled.sort();
     names.sort();

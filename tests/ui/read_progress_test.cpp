@@ -11,11 +11,12 @@
 #include <memory>
 
 #include "tests/support/modal_answer.h"
+#include "tests/support/playlist_entries.h"
 
 namespace {
 
 ReadResult OneEntry() {
-    return {PlaylistContents{{QStringLiteral("/m/a.mp3")}, QString()}, QString()};
+    return {PlaylistContents{{EntryOfPath(QStringLiteral("/m/a.mp3"))}, QString()}, QString()};
 }
 
 // A read that lasts until the test lets it end, as a slow disk's would. The worker may outlive
@@ -39,7 +40,7 @@ TEST(ReadProgress, AQuickReadShowsNoWindow) {
     ModalAnswer user;
     const std::optional<ReadResult> read = ReadWithProgress(&window, "reading", OneEntry);
     ASSERT_TRUE(read && read->contents);
-    EXPECT_EQ(read->contents->entryPaths, QStringList{"/m/a.mp3"});
+    EXPECT_EQ(PathsOf(read->contents->entries), QStringList{"/m/a.mp3"});
     EXPECT_TRUE(user.captions().isEmpty());
 }
 
@@ -61,7 +62,7 @@ TEST(ReadProgress, ALongReadShowsProgressUntilItEnds) {
     const std::optional<ReadResult> read = ReadWithProgress(&window, "reading", slow.read());
     EXPECT_TRUE(shown);
     ASSERT_TRUE(read && read->contents);
-    EXPECT_EQ(read->contents->entryPaths, QStringList{"/m/a.mp3"});
+    EXPECT_EQ(PathsOf(read->contents->entries), QStringList{"/m/a.mp3"});
 }
 
 // "Отмена" gives up at once; the read finishes behind the scenes and is dropped.

@@ -212,7 +212,7 @@ TEST(WindowCommands, MinimiseChangesNothingElse) {
     ClickOn(window->imgMinimize);
     EXPECT_TRUE(window->windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->playlist().fileNames(), QStringList{"a.mp3"});
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()), QStringList{"a.mp3"});
     EXPECT_EQ(window->Dir1->path(), music);
     EXPECT_EQ(ReadAppSetting(Setting::Folder), KeyOf(Setting::Folder).defaultValue);
 }

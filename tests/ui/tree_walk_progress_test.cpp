@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "tests/support/modal_answer.h"
+#include "tests/support/playlist_entries.h"
 
 namespace {
 
@@ -21,8 +22,7 @@ FolderTreeWalk EndlessWalk(const FolderTreeProgress& progress) {
             walk.cancelled = true;
             return walk;
         }
-        walk.fileNames.append(QStringLiteral("%1.mp3").arg(found));
-        walk.folders.append(QStringLiteral("/m"));
+        walk.entries.append(EntryOfPath(QStringLiteral("/m/%1.mp3").arg(found)));
         QThread::msleep(5);
     }
 }
@@ -30,8 +30,7 @@ FolderTreeWalk EndlessWalk(const FolderTreeProgress& progress) {
 FolderTreeWalk QuickWalk(const FolderTreeProgress& progress) {
     FolderTreeWalk walk;
     if (progress(0, QStringLiteral("/m"))) {
-        walk.fileNames = QStringList{"a.mp3"};
-        walk.folders = QStringList{"/m"};
+        walk.entries = {EntryOfPath(QStringLiteral("/m/a.mp3"))};
     }
     return walk;
 }
@@ -43,7 +42,7 @@ TEST(TreeWalkProgress, AQuickWalkShowsNoWindow) {
     window.show();
     ModalAnswer user;
     const FolderTreeWalk walk = WalkWithProgress(&window, QuickWalk);
-    EXPECT_EQ(walk.fileNames, QStringList{"a.mp3"});
+    EXPECT_EQ(PathsOf(walk.entries), QStringList{"/m/a.mp3"});
     EXPECT_FALSE(walk.cancelled);
     EXPECT_TRUE(user.captions().isEmpty());
 }
@@ -61,8 +60,7 @@ TEST(TreeWalkProgress, CancelKeepsWhatWasFound) {
     });
     const FolderTreeWalk walk = WalkWithProgress(&window, EndlessWalk);
     EXPECT_TRUE(walk.cancelled);
-    EXPECT_GT(walk.fileNames.size(), 0);
-    EXPECT_EQ(walk.folders.size(), walk.fileNames.size());
+    EXPECT_GT(walk.entries.size(), 0);
     EXPECT_TRUE(shownText.startsWith("Найдено файлов: ")) << shownText.toStdString();
     EXPECT_TRUE(shownText.contains("/m/folder ")) << shownText.toStdString();
 }
