@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "output/playlist_file.h"
+#include "playlist/file_name_codec.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
@@ -228,13 +229,18 @@ TEST(SaveCommand, PortableSaveWritesEntriesRelativeToThePlaylist) {
     EXPECT_TRUE(window->txtSave->text().isEmpty());
 }
 
-// "Сохранить с тегами...": the same text with each file's length and title; an address keeps the
-// fixed line.
+// "Сохранить с тегами...": the same text with each file's length and title; an address keeps what
+// it carries, or the fixed line; a name that isn't UTF-8 titles its file without a word about
+// replaced characters.
 TEST(SaveCommand, SaveWithTagsWritesLengthsAndTitles) {
     const QString music = MakeFolder("music", {"01 - Intro.mp3"});
     auto window = OpenMainWindow();
-    window->playlist().append(
-        EntriesOf({"01 - Intro.mp3", "live"}, {music, "http://radio.example:8000"}));
+    PlaylistEntries entries =
+        EntriesOf({"01 - Intro.mp3", "live", "rp", DecodeFileName("caf\xe9.mp3")},
+                  {music, "http://radio.example:8000", "http://radio.example:8000", music});
+    entries[2].title = QStringLiteral("Radio Paradise");
+    entries[2].seconds = -1;
+    window->playlist().append(entries);
     const QString path = WorkPath("tagged.m3u");
     ModalAnswer user([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) TypeFileNameAndAccept(dialog, path);
@@ -243,5 +249,8 @@ TEST(SaveCommand, SaveWithTagsWritesLengthsAndTitles) {
     EXPECT_EQ(user.messages(), QStringList());
     EXPECT_EQ(ReadBytes(path), "#EXTM3U\r\n#EXTINF:0,01 - Intro\r\n" + QFile::encodeName(music) +
                                    "/01 - Intro.mp3\r\n#EXTINF:0,?-?\r\n"
-                                   "http://radio.example:8000/live\r\n\r\n");
+                                   "http://radio.example:8000/live\r\n"
+                                   "#EXTINF:-1,Radio Paradise\r\nhttp://radio.example:8000/rp\r\n"
+                                   "#EXTINF:0,caf\xEF\xBF\xBD\r\nfile://" +
+                                   QFile::encodeName(music) + "/caf%E9.mp3\r\n\r\n");
 }

@@ -44,18 +44,20 @@ TEST(MediaTags, ReadsLengthAndTitleOrFallsBackToTheName) {
         QString path;
         int seconds;
         QString title;
+        bool tagged;
     } cases[] = {
-        {tagged, 2, QStringLiteral("Кино - Звезда по имени Солнце")},
-        {titleOnly, 2, "? - Only a title"},
-        {untagged, 2, "02 - untagged"},
-        {notAudio, 0, "notes"},
-        {WorkPath("missing.mp3"), 0, "missing"},
+        {tagged, 2, QStringLiteral("Кино - Звезда по имени Солнце"), true},
+        {titleOnly, 2, "? - Only a title", true},
+        {untagged, 2, "02 - untagged", false},
+        {notAudio, 0, "notes", false},
+        {WorkPath("missing.mp3"), 0, "missing", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
         const MediaTags tags = ReadMediaTags(c.path);
         EXPECT_EQ(tags.seconds, c.seconds);
         EXPECT_EQ(tags.title, c.title);
+        EXPECT_EQ(tags.tagged, c.tagged);
     }
 }
 

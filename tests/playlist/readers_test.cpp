@@ -145,6 +145,79 @@ TEST(PlsReader, TakesFileKeysInOrderOfTheirNumbers) {
     for (const ReadCase& c : cases) ExpectReads(ReadPls, c);
 }
 
+// What a playlist says about each entry: "Title" and seconds as written (nullopt: said nothing).
+struct CarriedCase {
+    const char* name;
+    QByteArray bytes;
+    QList<std::optional<QString>> titles;
+    QList<std::optional<int>> seconds;
+};
+
+void ExpectCarries(Reader read, const CarriedCase& c) {
+    SCOPED_TRACE(c.name);
+    const ReadResult result = read(c.bytes, kFolder);
+    ASSERT_TRUE(result.contents) << result.error.toStdString();
+    QList<std::optional<QString>> titles;
+    QList<std::optional<int>> seconds;
+    for (const PlaylistEntry& entry : result.contents->entries) {
+        titles.append(entry.title);
+        seconds.append(entry.seconds);
+    }
+    EXPECT_EQ(titles, c.titles);
+    EXPECT_EQ(seconds, c.seconds);
+}
+
+// "#EXTINF:" belongs to the next entry, whatever comments stand between; the title is whole.
+TEST(M3uReader, KeepsEachEntrysLengthAndTitle) {
+    const CarriedCase cases[] = {
+        {"radio list",
+         "#EXTM3U\n#EXTINF:-1,Radio Paradise, main mix\nhttp://stream.example/rp\n"
+         "#EXTINF:0,Zero\nhttp://h/z\n",
+         {u"Radio Paradise, main mix"_s, u"Zero"_s},
+         {-1, 0}},
+        {"library with other comments between",
+         "#EXTINF:213,Artist - Title\n#EXTVLCOPT:x\n# note\n/m/a.mp3\n/m/b.mp3\n",
+         {u"Artist - Title"_s, std::nullopt},
+         {213, std::nullopt}},
+        {"attributes with a quoted comma, a fraction, an empty title",
+         "#EXTINF:-1 tvg-name=\"A, B\" group-title=\"x\",News\nhttp://h/n\n"
+         "#EXTINF:12.7,\n/m/c.mp3\n",
+         {u"News"_s, u""_s},
+         {-1, 12}},
+        {"no comma, a length that is no number",
+         "#EXTINF:99\n/m/a.mp3\n#EXTINF:abc,Named\n/m/b.mp3\n",
+         {std::nullopt, u"Named"_s},
+         {99, std::nullopt}},
+        {"the fixed ?-? says nothing; the last #EXTINF counts; one left at the end is dropped",
+         "#EXTINF:0,?-?\n/m/a.mp3\n#EXTINF:1,First\n#EXTINF:2,Second\n/m/b.mp3\n"
+         "#EXTINF:5,?-?\n/m/c.mp3\n#EXTINF:3,Nothing after\n",
+         {std::nullopt, u"Second"_s, u"?-?"_s},
+         {std::nullopt, 2, 5}},
+    };
+    for (const CarriedCase& c : cases) ExpectCarries(ReadM3u, c);
+    const ReadResult named = ReadM3u("#EXTM3U\n#PLAYLIST: Best mix \n/m/a.mp3\n", kFolder);
+    ASSERT_TRUE(named.contents);
+    EXPECT_EQ(named.contents->title, u"Best mix"_s);
+}
+
+// TitleN and LengthN go with FileN wherever they stand; a repeated key keeps its first value.
+TEST(PlsReader, KeepsEachEntrysLengthAndTitle) {
+    const CarriedCase cases[] = {
+        {"keys out of order, as some stations write them",
+         "[playlist]\nnumberofentries=3\nLength2=-1\nTitle2=(#2) SomaFM: Groove Salad\n"
+         "File1=http://ice1.example/gs\nTitle1=(#1) SomaFM, Groove Salad\nLength1=-1\n"
+         "File2=http://ice2.example/gs\nFile3=http://ice3.example/gs\nVersion=2\n",
+         {u"(#1) SomaFM, Groove Salad"_s, u"(#2) SomaFM: Groove Salad"_s, std::nullopt},
+         {-1, -1, std::nullopt}},
+        {"as this program writes it, leading zeros, a repeat",
+         "[playlist]\nFile1=/m/a\nTitle1=?-?\nLength1=0\nFile2=/m/b\nTITLE02=Two\n"
+         "Title2=Other\nLength2=x\nLength3=9\n",
+         {std::nullopt, u"Two"_s},
+         {std::nullopt, std::nullopt}},
+    };
+    for (const CarriedCase& c : cases) ExpectCarries(ReadPls, c);
+}
+
 TEST(WplReader, ReadsMediaAndTitle) {
     const ReadCase cases[] = {
         {"as this program writes it",

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <ostream>
 
 #include "playlist/playlist_entry.h"
 
@@ -28,4 +29,12 @@ inline PlaylistEntries EntriesOf(const QStringList& fileNames, const QStringList
     for (qsizetype i = 0; i < fileNames.size(); ++i)
         entries.append({folders[i], fileNames[i], {}, {}});
     return entries;
+}
+
+// How GoogleTest shows an entry: folder | name | title | seconds.
+inline void PrintTo(const PlaylistEntry& entry, std::ostream* out) {
+    *out << '{' << entry.folder.toStdString() << " | " << entry.fileName.toStdString() << " | "
+         << (entry.title ? '"' + entry.title->toStdString() + '"' : std::string("no title"))
+         << " | " << (entry.seconds ? std::to_string(*entry.seconds) : std::string("no length"))
+         << '}';
 }

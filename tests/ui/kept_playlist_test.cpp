@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QUndoStack>
 
@@ -13,17 +14,23 @@
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
 
-// The playlist of a run comes back whole in the next one when asked for, its type and name with
-// it, as one step that can be taken back; the next run still starts empty.
+// The playlist of a run comes back whole in the next one when asked for, each entry's title and
+// length, the type and the name with it, as one step that can be taken back; the next run still
+// starts empty.
 TEST(KeptPlaylist, ComesBackInTheNextRunWhenAskedFor) {
     const QStringList fileNames = {"a.mp3", "live", QStringLiteral("Ночь\nдень.mp3"),
                                    DecodeFileName("bad-\xff.mp3")};
     const QStringList folders = {"/m/one", "http://radio.example:8000", "/m", "/m"};
+    PlaylistEntries entries = EntriesOf(fileNames, folders);
+    entries[0].title = QString();
+    entries[0].seconds = 5;
+    entries[1].title = QStringLiteral("Radio, Paradise");
+    entries[1].seconds = -1;
     for (const PlaylistType type : {PlaylistType::M3U, PlaylistType::PLS, PlaylistType::WPL}) {
         SCOPED_TRACE(NameOf(type));
         {
             auto window = OpenMainWindow();
-            window->playlist().append(EntriesOf(fileNames, folders));
+            window->playlist().append(entries);
             SelectPlaylistType(*window, type);
             window->txtPLName->setText("Вечер & <друзья>");
             window->close();
@@ -35,8 +42,7 @@ TEST(KeptPlaylist, ComesBackInTheNextRunWhenAskedFor) {
         ModalAnswer user;
         window->lstPL_RestoreKept();
         EXPECT_EQ(user.messages(), QStringList());
-        EXPECT_EQ(FileNamesOf(window->playlist().entries()), fileNames);
-        EXPECT_EQ(FoldersOf(window->playlist().entries()), folders);
+        EXPECT_EQ(window->playlist().entries(), entries);
         EXPECT_EQ(window->lstP->listCount(), fileNames.size());
         EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(type));
         EXPECT_EQ(window->txtPLName->text(), "Вечер & <друзья>");
@@ -67,4 +73,26 @@ TEST(KeptPlaylist, AnEmptyPlaylistKeepsNothing) {
     ModalAnswer user;
     window->lstPL_RestoreKept();
     EXPECT_EQ(FileNamesOf(window->playlist().entries()), QStringList{"a.mp3"});
+}
+
+// A playlist kept by an earlier version, as WPL, still comes back, and the next one kept replaces
+// it.
+TEST(KeptPlaylist, TheEarlierWplFormStillComesBack) {
+    const QString legacy =
+        QFileInfo(KeptPlaylistPath(PlaylistType::PLS)).path() + "/last-playlist-pls.wpl";
+    QDir().mkpath(QFileInfo(legacy).path());
+    WriteBytes(legacy,
+               "<?wpl version=\"1.0\"?><smil><head><title>Old</title></head><body><seq>"
+               "<media src=\"/m/a.mp3\"/></seq></body></smil>");
+    {
+        auto window = OpenMainWindow();
+        ModalAnswer user;
+        window->lstPL_RestoreKept();
+        EXPECT_EQ(PathsOf(window->playlist().entries()), QStringList{"/m/a.mp3"});
+        EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::PLS));
+        EXPECT_EQ(window->txtPLName->text(), "Old");
+        window->close();
+    }
+    EXPECT_FALSE(QFileInfo::exists(legacy));
+    EXPECT_TRUE(QFileInfo::exists(KeptPlaylistPath(PlaylistType::PLS)));
 }
