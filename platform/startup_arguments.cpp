@@ -18,6 +18,7 @@ const char* const kCommandKeysText =
     "  Ctrl+Delete         <<\n"
     "  Ctrl+Up, Ctrl+Down  move the selected entry\n"
     "  Ctrl+Shift+N        sort the playlist by name\n"
+    "  Ctrl+Shift+I        sort the playlist by title (by name where there is none)\n"
     "  Ctrl+Shift+P        sort the playlist by path\n"
     "  Ctrl+Shift+R        shuffle the playlist\n"
     "  Ctrl+Shift+D        remove repeated entries\n"

@@ -36,6 +36,12 @@ TEST(PlaylistMenu, EachCommandRearrangesBothListsAndSaysHowManyChanged) {
           "one/track 10.mp3"},
          "one/a.mp3",
          "Переставлено записей: 6."},
+        // "b.mp3" carries the title "(Intro)"; the others sort by name.
+        {"Сортировать по названию",
+         {"two/b.mp3", "one/a.mp3", "one/gone.mp3", "one/Track 2.mp3", "one/track 10.mp3",
+          "one/track 10.mp3"},
+         "one/a.mp3",
+         "Переставлено записей: 6."},
         {"Сортировать по пути",
          {"one/a.mp3", "one/gone.mp3", "one/Track 2.mp3", "one/track 10.mp3", "one/track 10.mp3",
           "two/b.mp3"},
@@ -53,9 +59,11 @@ TEST(PlaylistMenu, EachCommandRearrangesBothListsAndSaysHowManyChanged) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
         auto window = OpenMainWindow();
-        window->playlist().append(
+        PlaylistEntries entries =
             EntriesOf({"track 10.mp3", "Track 2.mp3", "a.mp3", "gone.mp3", "track 10.mp3", "b.mp3"},
-                      {one, one, one, one, one, two}));
+                      {one, one, one, one, one, two});
+        entries[5].title = QStringLiteral("(Intro)");
+        window->playlist().append(entries);
         window->lstPL->setListIndex(2);
         ModalAnswer user;
         MenuItem(*window, QString::fromUtf8(c.item))->trigger();
