@@ -71,7 +71,7 @@ QString TitledPlaylist(const QTemporaryDir& folder) {
                     .arg(i / 12)
                     .arg(i % 12);
     }
-    const QString path = folder.filePath(QStringLiteral("titled.m3u"));
+    QString path = folder.filePath(QStringLiteral("titled.m3u"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0) return {};
     return path;

@@ -19,8 +19,8 @@ QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole: {
             if (index.column() != kFileNameColumn) return {};
-            QString info = EntryInfoText(entry);
-            return info.isEmpty() ? QVariant() : QVariant(std::move(info));
+            const QString info = EntryInfoText(entry);
+            return info.isEmpty() ? QVariant() : QVariant(info);
         }
         default:
             return {};

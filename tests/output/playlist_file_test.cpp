@@ -174,7 +174,7 @@ TEST(PlaylistFile, AnythingButARegularFileIsRefusedBeforeItIsOpened) {
     const QString deviceReason = QStringLiteral("Это устройство, а не обычный файл.");
     const QString folderReason = QStringLiteral("Это папка, а не обычный файл.");
     const auto linkTo = [](const QString& target) {
-        const QString link = WorkPath(QStringLiteral("link-to-") + QFileInfo(target).fileName());
+        QString link = WorkPath(QStringLiteral("link-to-") + QFileInfo(target).fileName());
         EXPECT_TRUE(QFile::link(target, link));
         return link;
     };
