@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QTimer>
 
 struct ModalAnswer::Poller : QObject {
@@ -23,6 +24,10 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : poller_(new Pol
     QObject::connect(&poller_->timer, &QTimer::timeout, poller_, [this, answer] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) return;
+        // A progress window ends with its work, however long a slow build takes for it; closing it
+        // would give the work up. It is answered once, like any other window.
+        const bool isProgress = qobject_cast<QProgressDialog*>(modal) != nullptr;
+        if (isProgress && modal == poller_->lastModal) return;
         // A window that the answer can't close would hang the test: fail it and close it.
         if (modal == poller_->lastModal && ++poller_->rounds > 100) {
             ADD_FAILURE() << "a modal window did not close: " << modal->metaObject()->className();
@@ -37,7 +42,7 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : poller_(new Pol
             captions_.append(box->windowTitle());
         }
         if (answer) answer(modal);
-        if (modal->isVisible()) {
+        if (modal->isVisible() && !isProgress) {
             if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
         }
     });

@@ -10,7 +10,8 @@ class QWidget;
 
 // Stands in for the user in front of the program's modal windows: each modal window that opens
 // while this object lives is recorded, handed to `answer` (which may type into it), then closed
-// with its default acceptance (a message box's OK).
+// with its default acceptance (a message box's OK). A progress window is left to end with its work
+// unless `answer` gives it up.
 class ModalAnswer {
 public:
     explicit ModalAnswer(std::function<void(QWidget*)> answer = {});
