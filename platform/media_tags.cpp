@@ -5,6 +5,7 @@
 
 #include "playlist/entry_path.h"
 #include "playlist/file_name_codec.h"
+#include "playlist/regular_file.h"
 
 #ifdef LYRANTEL_HAVE_TAGLIB
 #include <taglib/fileref.h>
@@ -29,6 +30,9 @@ QString TitleFromTags(const QString& artist, const QString& title, const QString
 
 MediaTags ReadMediaTags(const QString& path) {
     const QString fileName = QFileInfo(path).fileName();
+    // Only a regular file has tags: opening a pipe would wait for a writer, and reading a device
+    // such as /dev/zero would never end, so that "Отмена" could not stop the save.
+    if (!RegularFileSize(path)) return {0, NameWithoutExtension(fileName), false};
 #ifdef LYRANTEL_HAVE_TAGLIB
     // TagLib opens the name's bytes on POSIX, which keeps names that aren't UTF-8.
     const TagLib::FileRef file(EncodeFileName(path).constData());

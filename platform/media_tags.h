@@ -7,8 +7,8 @@
 
 // What a media file's tags say, for a playlist's title and length lines: its length in whole
 // seconds (0 when unknown) and "Artist - Title". A file without an artist or title tag, or that
-// isn't audio, is titled by its name without the extension (its bytes that aren't UTF-8 shown as
-// U+FFFD), and `tagged` is false.
+// isn't audio, or isn't a regular file (a pipe, a device), is titled by its name without the
+// extension (its bytes that aren't UTF-8 shown as U+FFFD), and `tagged` is false.
 struct MediaTags {
     int seconds = 0;
     QString title;

@@ -141,6 +141,8 @@ const QString kAwkwardValues[] = {
     "@@",
     "C:\\Program Files\\x\\",
     "  blanks around  ",
+    "ends in a blank ",
+    " starts with one",
     "Путь к проигрывателю; ё",
     "key=value",
     "tab\there\nline\001a\177",  // octal: a hex escape would swallow the "a"
@@ -209,6 +211,17 @@ TEST(SettingsStore, WritingAKeyLeavesEveryOtherLineAsItWas) {
     QFile::remove(SettingsFile());
     ASSERT_EQ(WriteAppSetting(Setting::Drive, "/"), std::nullopt);
     EXPECT_EQ(ReadBytes(SettingsFile()), "[Settings]\nDrive_10=/\n");
+}
+
+// A write that can't be made is reported, never taken for success.
+TEST(SettingsStore, AFailedWriteIsReported) {
+    // A file where the settings folder should be: no user, root included, can write below it.
+    WriteBytes(TestSettingsFolder() + "/Lyrantel", "not a folder");
+    EXPECT_NE(WriteAppSetting(Setting::WinAmpCommand, "winamp"), std::nullopt);
+    SettingValues changed = ReadAppSettings();
+    changed[static_cast<size_t>(Setting::OtherPlayerCommand)] = "vlc";
+    EXPECT_NE(WriteChangedAppSettings(ReadAppSettings(), changed), std::nullopt);
+    EXPECT_EQ(ReadBytes(TestSettingsFolder() + "/Lyrantel"), "not a folder");
 }
 
 TEST(SettingsStore, OnlyChangedValuesAreWritten) {

@@ -11,6 +11,7 @@
 #include "output/playlist_text.h"
 #include "playlist/entry_path.h"
 #include "playlist/file_name_codec.h"
+#include "playlist/file_uri.h"
 #include "playlist/playlist_type.h"
 #include "playlist/readers/playlist_readers.h"
 #include "tests/support/playlist_entries.h"
@@ -102,6 +103,16 @@ TEST(EntryRoundTrip, NamesALineCannotHoldAreWrittenAsFileUris) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.written))) << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("&#65533;")));
     }
+}
+
+// A relative entry escaped stays relative: "file:" with no host, or its first folder would be
+// read as one. It comes back against the playlist's folder.
+TEST(EntryRoundTrip, AnEscapedRelativeEntryStaysRelative) {
+    const QString uri = EscapedUriOfEntry(u"Music/a\nb.mp3");
+    EXPECT_EQ(uri, QStringLiteral("file:Music/a%0Ab.mp3"));
+    const ReadResult read = ReadM3u(uri.toUtf8() + "\r\n", QStringLiteral("/lists"));
+    ASSERT_TRUE(read.contents);
+    EXPECT_EQ(PathsOf(read.contents->entries), QStringList{"/lists/Music/a\nb.mp3"});
 }
 
 // Playlists written by other programs: each entry is opened, saved in every type, and opened

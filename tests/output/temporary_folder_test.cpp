@@ -121,6 +121,12 @@ TEST_F(TemporaryFolder, AFolderSomeoneElseCouldHaveMadeIsRefused) {
              chmod(QFile::encodeName(privateFolder()).constData(), 0777);
          },
          privateFolder(), "В папку могут писать другие пользователи."},
+        {"a folder its group may write",
+         [&] {
+             QDir().mkdir(privateFolder());
+             chmod(QFile::encodeName(privateFolder()).constData(), 0770);
+         },
+         privateFolder(), "В папку могут писать другие пользователи."},
         {"a file in the folder's place", [&] { WriteBytes(privateFolder(), "x"); }, privateFolder(),
          "Это не папка."},
         {"a planted symbolic link for the playlist",

@@ -2,6 +2,7 @@
 #include "platform/media_tags.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
 
@@ -40,6 +41,11 @@ TEST(MediaTags, ReadsLengthAndTitleOrFallsBackToTheName) {
     WriteTags(titleOnly, "", "Only a title");
     const QString untagged = MakeSilence("02 - untagged.wav");
     const QString notAudio = WriteWorkFile("notes.mp3", "this is no audio\n");
+    // A pipe would hold the reader in open(), a link to an endless device in reading.
+    const QString pipe = WorkPath("pipe.mp3");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString endless = WorkPath("zero.flac");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), endless));
     const struct {
         QString path;
         int seconds;
@@ -51,6 +57,8 @@ TEST(MediaTags, ReadsLengthAndTitleOrFallsBackToTheName) {
         {untagged, 2, "02 - untagged", false},
         {notAudio, 0, "notes", false},
         {WorkPath("missing.mp3"), 0, "missing", false},
+        {pipe, 0, "pipe", false},
+        {endless, 0, "zero", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
