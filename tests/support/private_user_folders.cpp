@@ -8,7 +8,7 @@
 namespace {
 
 QString MadeFolder(const QString& root, const QString& name) {
-    const QString folder = QDir(root).filePath(name);
+    QString folder = QDir(root).filePath(name);
     QDir().mkpath(folder);
     return folder;
 }
