@@ -1,25 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "output/in_place_write.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#endif
 
-SaveMethod ChooseSaveMethod(const SaveTarget& target, uint user) {
-    if (!target.exists) return SaveMethod::Replace;
-    const bool keepsIdentityOnlyInPlace =
-        !target.folderWritable || target.links > 1 || target.owner != user;
-    return keepsIdentityOnlyInPlace ? SaveMethod::InPlace : SaveMethod::Replace;
-}
-
-#ifdef Q_OS_UNIX
+#include "playlist/file_name_codec.h"
 
 namespace {
 
@@ -63,51 +52,30 @@ std::optional<QByteArray> ReadWhole(int fd) {
     }
 }
 
+using Earlier = InPlaceWriteResult::Earlier;
+
 InPlaceWriteResult WriteOverOpenFile(int fd, const BytesSource& source) {
     struct stat file {};
     if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode))
-        return {QStringLiteral("Это не обычный файл."), std::nullopt};
+        return {Earlier::Untouched, QStringLiteral("Это не обычный файл."), {}};
     std::optional<QByteArray> earlier = ReadWhole(fd);
-    if (!earlier) return {SystemReason(), std::nullopt};
-    InPlaceWriteResult result{WriteWhole(fd, source), std::nullopt};
-    if (result.failure && WriteWhole(fd, SourceOf(*earlier)))
-        result.unrestoredEarlierText = std::move(earlier);
-    return result;
+    if (!earlier) return {Earlier::Untouched, SystemReason(), {}};
+    const std::optional<QString> failure = WriteWhole(fd, source);
+    if (!failure) return {};
+    if (!WriteWhole(fd, SourceOf(*earlier))) return {Earlier::Restored, failure, {}};
+    return {Earlier::Unrestored, failure, std::move(*earlier)};
 }
 
 }  // namespace
 
-uint CurrentUser() {
-    return ::geteuid();
-}
-
-SaveTarget InspectSaveTarget(const QString& path) {
-    struct stat file {};
-    if (::stat(QFile::encodeName(path).constData(), &file) != 0) return {};
-    const QString folder = QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath();
-    return {true, ::access(QFile::encodeName(folder).constData(), W_OK) == 0,
-            static_cast<quint64>(file.st_nlink), file.st_uid};
-}
-
 InPlaceWriteResult WriteInPlace(const QString& path, const BytesSource& source) {
     // O_NONBLOCK: should a pipe have taken the file's place since it was looked at, opening it
     // must not wait for a reader.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return {SystemReason(), std::nullopt};
+    const int fd = ::open(EncodeFileName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {Earlier::Untouched, SystemReason(), {}};
     InPlaceWriteResult result = WriteOverOpenFile(fd, source);
     ::close(fd);
     return result;
-}
-
-#else
-
-// Windows: files are always replaced, which keeps what matters there (the file's permissions).
-uint CurrentUser() {
-    return 0;
-}
-
-SaveTarget InspectSaveTarget(const QString& /*path*/) {
-    return {};
 }
 
 #endif

@@ -8,25 +8,6 @@
 
 #include "output/text_encoding.h"
 
-// How a playlist goes over an existing file. Replacing it with a finished new file is atomic, but
-// the new file is a new inode: a hard link stops being shared, the owner becomes the saver, and
-// it needs a folder the user can write. Where that would change the file's identity it is written
-// in place instead.
-enum class SaveMethod { Replace, InPlace };
-
-struct SaveTarget {
-    bool exists = false;
-    bool folderWritable = true;  // the folder of the file itself, after symbolic links
-    quint64 links = 1;
-    uint owner = 0;
-};
-
-SaveMethod ChooseSaveMethod(const SaveTarget& target, uint user);
-
-// The target as the system sees it now (on Windows one that is always replaced).
-SaveTarget InspectSaveTarget(const QString& path);
-uint CurrentUser();
-
 // The bytes to write, handed piece by piece to the sink as they are made. Returns the reason when
 // they stopped for one of their own (not when the sink refused a piece: the writer knows why).
 using BytesSource = std::function<std::optional<QString>(const EncodedBytesSink&)>;
@@ -41,9 +22,16 @@ inline BytesSource SourceOf(const QByteArray& bytes) {
 
 #ifdef Q_OS_UNIX
 struct InPlaceWriteResult {
+    // What became of the file's earlier contents.
+    enum class Earlier {
+        Replaced,    // by the whole of the new bytes
+        Untouched,   // nothing was written: the file could not be opened or read
+        Restored,    // the write failed half-way and they were written back
+        Unrestored,  // the write failed half-way and so did writing them back: see earlierText
+    };
+    Earlier earlier = Earlier::Replaced;
     std::optional<QString> failure;  // the system's reason; nothing when the bytes are written
-    // When a failed write could not be undone: the earlier contents, to be kept elsewhere.
-    std::optional<QByteArray> unrestoredEarlierText;
+    QByteArray earlierText;          // for Unrestored: to be kept elsewhere
 };
 
 // Writes the source's bytes over the file's contents, keeping its inode. The earlier contents are

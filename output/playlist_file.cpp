@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "output/in_place_write.h"
+#include "output/save_target.h"
 #include "output/temporary_folder.h"
 #include "output/text_encoding.h"
-#include "playlist/regular_file.h"
 
 namespace {
 
@@ -55,22 +55,30 @@ std::optional<QString> KeepEarlierText(const QString& path, const QByteArray& ea
     return std::nullopt;
 }
 
-std::optional<QString> WriteKeepingIdentity(const QString& path, const BytesSource& source) {
+// The reason of a failed write in place says what became of the file's earlier text.
+std::optional<QString> WriteInPlaceSaying(const QString& path, const BytesSource& source) {
+    using Earlier = InPlaceWriteResult::Earlier;
     InPlaceWriteResult written = WriteInPlace(path, source);
-    if (!written.failure) return std::nullopt;
-    if (!written.unrestoredEarlierText) return *written.failure + kEarlierTextRestored;
-    const std::optional<QString> copy = KeepEarlierText(path, *written.unrestoredEarlierText);
+    switch (written.earlier) {
+        case Earlier::Replaced:
+        case Earlier::Untouched:
+            return written.failure;
+        case Earlier::Restored:
+            return *written.failure + kEarlierTextRestored;
+        case Earlier::Unrestored:
+            break;
+    }
+    const std::optional<QString> copy = KeepEarlierText(path, written.earlierText);
     return *written.failure + (copy ? kEarlierTextKeptIn.arg(*copy) : kEarlierTextLost);
 }
 
 #endif
 
-std::optional<QString> WriteTo(const QString& path, const BytesSource& source) {
-    // A pipe would hold the window until someone reads it, and a device is no playlist.
-    if (std::optional<QString> special = NotARegularFileReason(path)) return special;
+std::optional<QString> WriteBy(SaveMethod method, const QString& path, const BytesSource& source) {
 #ifdef Q_OS_UNIX
-    if (ChooseSaveMethod(InspectSaveTarget(path), CurrentUser()) == SaveMethod::InPlace)
-        return WriteKeepingIdentity(path, source);
+    if (method == SaveMethod::InPlace) return WriteInPlaceSaying(path, source);
+#else
+    Q_UNUSED(method);  // a file is always replaced there
 #endif
     return WriteReplacing(path, source);
 }
@@ -81,6 +89,13 @@ PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text,
                                      PlaylistEncoding encoding) {
     PlaylistFileResult result;
     if (path.isEmpty()) return result;
+    // A pipe would hold the window until someone reads it, and a device is no playlist.
+    const SaveTarget target = InspectSaveTarget(path);
+    if (target.notARegularFile) {
+        result.status = PlaylistFileResult::Status::Failed;
+        result.failureReason = *target.notARegularFile;
+        return result;
+    }
     // The text is encoded while it is written, a piece at a time, so the whole file's bytes are
     // never held. A text that can't be encoded is not written at all: the new file is dropped, or
     // a file written in place gets its earlier text back.
@@ -89,7 +104,8 @@ PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text,
         if (EncodePlaylistText(text, sink, encoded, encoding)) sink(kLineEnd);
         return encoded.failureReason;
     };
-    const std::optional<QString> failure = WriteTo(path, bytes);
+    const std::optional<QString> failure =
+        WriteBy(ChooseSaveMethod(target, CurrentUser()), path, bytes);
     result.charactersReplaced = encoded.charactersReplaced;
     result.status =
         failure ? PlaylistFileResult::Status::Failed : PlaylistFileResult::Status::Written;

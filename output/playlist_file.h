@@ -18,11 +18,11 @@ struct PlaylistFileResult {
 };
 
 // Writes the text and one more CR LF to the file at the path, so that a failure never loses the
-// file that was there. Usually the file is replaced only once the whole text is written; a file
-// whose identity that would change (see in_place_write.h) is written in place, and should that
-// fail, its earlier text is written back, or kept in a copy the reason names. Anything but a
-// regular file (or a symbolic link to one) is refused before it is opened. An empty path writes
-// nothing.
+// file that was there. The path is looked at once: anything but a regular file (or a symbolic
+// link to one) is refused before it is opened; a file whose identity replacing would change (see
+// save_target.h) is written in place, others are replaced only once the whole text is written.
+// A failure's reason says what became of a file written in place: untouched, its earlier text
+// written back, or kept in a copy the reason names. An empty path writes nothing.
 PlaylistFileResult WritePlaylistFile(const QString& path, QStringView text,
                                      PlaylistEncoding encoding = PlaylistEncoding::System);
 
@@ -31,7 +31,7 @@ QString SaveFailedMessage(const QString& path, const QString& reason);
 
 inline const QString kSaveFailedText =
     QStringLiteral("Не удалось сохранить список воспроизведения в файл");
-// Added to the system's reason when a write in place failed.
+// Added to the system's reason when a write in place failed half-way.
 inline const QString kEarlierTextRestored = QStringLiteral("\nПрежний текст файла восстановлен.");
 inline const QString kEarlierTextKeptIn =
     QStringLiteral("\nПрежний текст файла восстановить не удалось; он сохранён в файле %1");

@@ -17,24 +17,33 @@ QString Reason(const QString& what) {
 
 }  // namespace
 
-std::optional<QString> NotARegularFileReason(const QString& path) {
 #ifdef Q_OS_UNIX
+
+std::optional<QString> NotARegularFileReasonOfMode(unsigned mode) {
+    if (S_ISREG(mode)) return std::nullopt;
+    if (S_ISFIFO(mode)) return Reason(QStringLiteral("именованный канал (FIFO)"));
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return Reason(QStringLiteral("устройство"));
+    if (S_ISSOCK(mode)) return Reason(QStringLiteral("сокет"));
+    if (S_ISDIR(mode)) return Reason(QStringLiteral("папка"));
+    return Reason(QStringLiteral("особый файл"));
+}
+
+std::optional<QString> NotARegularFileReason(const QString& path) {
     struct stat target {};
     // stat follows a symbolic link: what counts is what it points to.
     if (::stat(EncodeFileName(path).constData(), &target) != 0) return std::nullopt;
-    if (S_ISREG(target.st_mode)) return std::nullopt;
-    if (S_ISFIFO(target.st_mode)) return Reason(QStringLiteral("именованный канал (FIFO)"));
-    if (S_ISCHR(target.st_mode) || S_ISBLK(target.st_mode))
-        return Reason(QStringLiteral("устройство"));
-    if (S_ISSOCK(target.st_mode)) return Reason(QStringLiteral("сокет"));
-    if (S_ISDIR(target.st_mode)) return Reason(QStringLiteral("папка"));
-    return Reason(QStringLiteral("особый файл"));
+    return NotARegularFileReasonOfMode(target.st_mode);
+}
+
 #else
+
+std::optional<QString> NotARegularFileReason(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || info.isFile()) return std::nullopt;
     return Reason(info.isDir() ? QStringLiteral("папка") : QStringLiteral("особый файл"));
-#endif
 }
+
+#endif
 
 std::optional<qint64> RegularFileSize(const QString& path) {
 #ifdef Q_OS_UNIX

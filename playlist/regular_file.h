@@ -9,6 +9,10 @@
 // wait until another program opens its other end, and the window would freeze meanwhile). A
 // regular file, a symbolic link to one, or nothing at the path gives nullopt.
 std::optional<QString> NotARegularFileReason(const QString& path);
+#ifdef Q_OS_UNIX
+// The same for a file type and mode that stat gave.
+std::optional<QString> NotARegularFileReasonOfMode(unsigned mode);
+#endif
 
 // The size of the regular file (or the file a link points to) at the path; nullopt for anything
 // else or nothing. Reaches names whose bytes aren't UTF-8 too.

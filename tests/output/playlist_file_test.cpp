@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,10 +15,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
 #include <optional>
 
-#include "output/in_place_write.h"
 #include "output/playlist_text.h"
+#include "output/save_target.h"
 #include "output/text_encoding.h"
 #include "playlist/file_name_codec.h"
 #include "playlist/playlist_limits.h"
@@ -221,21 +225,93 @@ TEST(PlaylistFile, AFileThatWouldLoseItsIdentityIsWrittenInPlace) {
 }
 
 TEST(InPlaceWrite, ChosenOnlyWhereReplacingWouldChangeTheFile) {
+    const auto with = [](auto change) {
+        SaveTarget target;
+        target.exists = true;
+        target.owner = 1000;
+        target.group = target.groupOfNewFile = 100;
+        change(target);
+        return target;
+    };
+    const SaveTarget ordinary = with([](SaveTarget&) {});
     const struct {
         const char* what;
         SaveTarget target;
         SaveMethod method;
     } cases[] = {
-        {"a new file", {false, true, 1, 1000}, SaveMethod::Replace},
-        {"an ordinary file of the user", {true, true, 1, 1000}, SaveMethod::Replace},
-        {"an unwritable folder", {true, false, 1, 1000}, SaveMethod::InPlace},
-        {"a hard link", {true, true, 2, 1000}, SaveMethod::InPlace},
-        {"another owner", {true, true, 1, 0}, SaveMethod::InPlace},
+        {"a new file", {}, SaveMethod::Replace},
+        {"an ordinary file of the user", ordinary, SaveMethod::Replace},
+        {"an unwritable folder", with([](SaveTarget& t) { t.folderWritable = false; }),
+         SaveMethod::InPlace},
+        {"a hard link", with([](SaveTarget& t) { t.links = 2; }), SaveMethod::InPlace},
+        {"another owner", with([](SaveTarget& t) { t.owner = 0; }), SaveMethod::InPlace},
+        {"a group a new file would not get", with([](SaveTarget& t) { t.group = 1001; }),
+         SaveMethod::InPlace},
+        {"an access control list", with([](SaveTarget& t) { t.extendedAttributes = true; }),
+         SaveMethod::InPlace},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(ChooseSaveMethod(c.target, 1000), c.method);
     }
+}
+
+// A file the user shares with a group, or marked with attributes of its own, stays so: a new file
+// would get the user's own group and none of the attributes.
+TEST(PlaylistFile, AFileKeepsItsGroupAndItsAttributes) {
+    gid_t groups[64];
+    const int count = getgroups(64, groups);
+    const auto other =
+        std::find_if(groups, groups + std::max(count, 0), [](gid_t g) { return g != getegid(); });
+    const gid_t shared = geteuid() == 0 ? 65534 : (other == groups + count ? 0 : *other);
+    if (shared == 0) GTEST_SKIP() << "needs root or a second group of the user's";
+    const QString path = WriteWorkFile(QStringLiteral("shared.m3u"), "earlier");
+    ASSERT_EQ(chown(QFile::encodeName(path).constData(), -1, shared), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0660), 0);
+    ASSERT_EQ(WritePlaylistFile(path, u"new").status, Status::Written);
+    struct stat after {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &after), 0);
+    EXPECT_EQ(after.st_gid, shared);
+    EXPECT_EQ(after.st_mode & 07777, 0660u);
+    EXPECT_EQ(ReadBytes(path), "new\r\n");
+
+    const QString marked = WriteWorkFile(QStringLiteral("marked.m3u"), "earlier");
+    if (setxattr(QFile::encodeName(marked).constData(), "user.origin", "mix", 3, 0) != 0)
+        GTEST_SKIP() << "no user attributes on this file system";
+    ASSERT_EQ(WritePlaylistFile(marked, u"new").status, Status::Written);
+    char value[8] = {};
+    EXPECT_EQ(getxattr(QFile::encodeName(marked).constData(), "user.origin", value, sizeof value),
+              3);
+    EXPECT_STREQ(value, "mix");
+}
+
+// The file size limit makes a write stop short at it and the next one fail, as a disk that fills
+// up does. Here the limit falls in the last write, the closing line end: taking that short write
+// for the whole would put the cut-off text in place of the earlier file.
+TEST(PlaylistFile, AShortWriteIsNotTakenForTheWhole) {
+    const QString text(1000, u'x');
+    const QString path = WriteWorkFile(QStringLiteral("list.m3u"), "earlier");
+    const QString linked = WriteWorkFile(QStringLiteral("linked.m3u"), "earlier");
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(),
+                     QFile::encodeName(WorkPath(QStringLiteral("link.m3u"))).constData()),
+              0);
+    rlimit earlierLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &earlierLimit), 0);
+    const auto earlierSignal = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = earlierLimit;
+    limit.rlim_cur = text.size() + 1;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const PlaylistFileResult replaced = WritePlaylistFile(path, text);
+    const PlaylistFileResult inPlace = WritePlaylistFile(linked, text);
+    setrlimit(RLIMIT_FSIZE, &earlierLimit);
+    signal(SIGXFSZ, earlierSignal);
+
+    EXPECT_EQ(replaced.status, Status::Failed);
+    EXPECT_EQ(replaced.failureReason, QStringLiteral("File too large"));
+    EXPECT_EQ(ReadBytes(path), "earlier");
+    EXPECT_EQ(inPlace.status, Status::Failed);
+    EXPECT_EQ(inPlace.failureReason, QStringLiteral("File too large") + kEarlierTextRestored);
+    EXPECT_EQ(ReadBytes(linked), "earlier");
 }
 
 // As another user: a writable playlist in a folder that user can't write.
@@ -325,6 +401,24 @@ TEST(PlaylistFile, FullFileSystemKeepsTheEarlierFile) {
               "written\nfailed: No space left on device\nsecond=1\nlist.m3u\n341\n"
               "failed: No space left on device\nПрежний текст файла восстановлен.\n"
               "in-place=1\n341\n");
+}
+
+// A file that can't even be opened for writing is left as it was, and the message says no more
+// than that: nothing was written, so nothing was restored.
+TEST(PlaylistFile, AFileOnAReadOnlyFileSystemIsLeftAsItWas) {
+    const QString folder = WorkPath(QStringLiteral("readonly"));
+    QDir().mkdir(folder);
+    const char script[] =
+        "mount -t tmpfs -o size=128k tmpfs \"$1\" || { echo cannot-mount; exit 0; }\n"
+        "\"$2\" \"$1/list.m3u\" 1 || exit 3\n"
+        "mount -o remount,ro \"$1\" || exit 4\n"
+        "\"$2\" \"$1/list.m3u\" 2\n"
+        "echo \"status=$?\"\n"
+        "wc -c < \"$1/list.m3u\"\n";
+    QByteArray output;
+    if (const std::optional<QString> skip = RunInMountNamespace(script, folder, &output))
+        GTEST_SKIP() << skip->toStdString();
+    EXPECT_EQ(output.toStdString(), "written\nfailed: Read-only file system\nstatus=1\n44\n");
 }
 
 // The whole text is written but the finished file can't take the earlier one's place: the target
