@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "platform/end_requests.h"
 #include "platform/single_instance.h"
 #include "platform/startup_arguments.h"
 #include "ui/frm_main.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    EndRequests endRequests;
     SingleInstance instance;
     // Files opened with a copy running go to that copy; a start without files opens a window.
     if (instance.handToRunningCopy(request.paths)) {
@@ -63,5 +65,9 @@ int main(int argc, char** argv) {
                      });
     window.show();
     window.openArguments(request.paths);
+    // Ended by the system (a session that ends), the program ends as closing its window ends it:
+    // the settings are stored and the playlist kept.
+    QObject::connect(&endRequests, &EndRequests::requested, &window, &QWidget::close);
+    endRequests.watch();
     return QApplication::exec();
 }

@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
 
 #include "platform/app_info.h"
+#include "playlist/file_name_codec.h"
 
 namespace {
 
@@ -29,15 +31,23 @@ QString KeptPlaylistPath(PlaylistType type) {
 }
 
 std::optional<KeptPlaylist> FindKeptPlaylist() {
+    std::optional<KeptPlaylist> newest;
+    std::filesystem::file_time_type newestTime;
     for (QString (*const pathOf)(PlaylistType) : {&KeptPlaylistPath, &LegacyKeptPath}) {
-        for (const PlaylistType type : kTypes)
-            if (QFileInfo::exists(pathOf(type))) return KeptPlaylist{pathOf(type), type};
+        for (const PlaylistType type : kTypes) {
+            std::error_code failed;
+            const auto time = std::filesystem::last_write_time(
+                EncodeFileName(pathOf(type)).toStdString(), failed);
+            if (failed || (newest && time <= newestTime)) continue;
+            newest = KeptPlaylist{pathOf(type), type};
+            newestTime = time;
+        }
     }
-    return std::nullopt;
+    return newest;
 }
 
-QStringList KeptPlaylistPaths() {
+QStringList LegacyKeptPlaylistPaths() {
     QStringList paths;
-    for (const PlaylistType type : kTypes) paths << KeptPlaylistPath(type) << LegacyKeptPath(type);
+    for (const PlaylistType type : kTypes) paths << LegacyKeptPath(type);
     return paths;
 }

@@ -17,8 +17,13 @@ struct KeptPlaylist {
     QString path;
     PlaylistType type;
 };
-// The kept playlist; nullopt when none is kept. Earlier versions kept it as WPL
-// ("last-playlist-pls.wpl"), which is still found.
+// The kept playlist: of the files kept for each type, the one written last; nullopt when none is
+// kept. Earlier versions kept it as WPL ("last-playlist-pls.wpl"), which is still found.
+//
+// The files of the other types are not removed when one is kept: two copies of the program ending
+// together would each remove the other's, leaving none. They are only ever replaced whole, so one
+// written last is always there.
 std::optional<KeptPlaylist> FindKeptPlaylist();
-// Every file a kept playlist may be in, so that keeping one can remove the others.
-QStringList KeptPlaylistPaths();
+// The files earlier versions kept, removed once a playlist is kept (no copy that writes them runs
+// beside this one).
+QStringList LegacyKeptPlaylistPaths();

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include "platform/ini_value.h"
+#include "playlist/file_name_codec.h"
 #endif
 
 namespace {
@@ -48,7 +49,9 @@ std::optional<QString> WriteSetting(const QString& app, const QString& section, 
 
 namespace {
 
-// What the file holds now; a missing file holds nothing.
+// What the file holds now; a missing file holds nothing. Its bytes are taken as file names are:
+// a line that isn't UTF-8 (typed in another encoding, or a folder name that isn't UTF-8) turns
+// back into the very same bytes when the file is written, so no line loses a byte.
 std::optional<QString> ReadFileText(const QString& path, QString* reason) {
     QFile file(path);
     if (!file.exists()) return QString();
@@ -56,7 +59,7 @@ std::optional<QString> ReadFileText(const QString& path, QString* reason) {
         *reason = file.errorString();
         return std::nullopt;
     }
-    return QString::fromUtf8(file.readAll());
+    return DecodeFileName(file.readAll());
 }
 
 }  // namespace
@@ -84,7 +87,7 @@ std::optional<QString> WriteSetting(const QString& app, const QString& section, 
     if (!fileText) return reason;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    file.write(WithIniText(*fileText, section, key, IniEscapedValue(value)).toUtf8());
+    file.write(EncodeFileName(WithIniText(*fileText, section, key, IniEscapedValue(value))));
     if (!file.commit()) return file.errorString();
     return std::nullopt;
 }

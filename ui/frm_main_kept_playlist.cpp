@@ -27,9 +27,7 @@ void frmMain::keepPlaylist() {
                               .arg(path, result.failureReason));
         return;
     }
-    // One kept playlist: any other is from an earlier run.
-    for (const QString& other : KeptPlaylistPaths())
-        if (other != path) QFile::remove(other);
+    for (const QString& legacy : LegacyKeptPlaylistPaths()) QFile::remove(legacy);
 }
 
 void frmMain::lstPL_RestoreKept() {

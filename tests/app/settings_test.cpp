@@ -9,6 +9,7 @@
 #include "platform/ini_value.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
+#include "playlist/file_name_codec.h"
 #include "tests/support/isolation.h"
 
 namespace {
@@ -52,6 +53,9 @@ TEST(SettingsStore, ValuesComeBackVerbatim) {
         QStringLiteral("line\nbreak\ttab"),
         QString(5000, u'я'),
         QString(),
+        // A folder whose name isn't UTF-8 must come back as the same bytes to be found again.
+        DecodeFileName("/music/caf\xe9"
+                       "dir"),
     };
     for (const QString& value : values) {
         SCOPED_TRACE(value.left(40).toStdString());
@@ -201,13 +205,13 @@ TEST(SettingsStore, HandWrittenValuesAreTheTextAfterTheEqualsSign) {
 TEST(SettingsStore, WritingAKeyLeavesEveryOtherLineAsItWas) {
     const QByteArray before =
         "; typed by hand\n[Settings]\nP1_10=/usr/bin/mpv --fs,--loop\r\nP2_10=\"/usr/bin/mpv\"\n"
-        "Unknown=x, y\n\n[Other]\nP3_10=z\n";
+        "Unknown=x, y\nnote=Caf\xe9\n\n[Other]\nP3_10=z\n";
     WriteSettingsFile(before);
     ASSERT_EQ(WriteAppSetting(Setting::OtherPlayerCommand, "vlc, --x"), std::nullopt);
     ASSERT_EQ(WriteAppSetting(Setting::WinAmpCommand, "winamp"), std::nullopt);
     EXPECT_EQ(ReadBytes(SettingsFile()),
               "; typed by hand\n[Settings]\nP1_10=/usr/bin/mpv --fs,--loop\r\nP2_10=winamp\n"
-              "Unknown=x, y\nP3_10=\"vlc, --x\"\n\n[Other]\nP3_10=z\n");
+              "Unknown=x, y\nnote=Caf\xe9\nP3_10=\"vlc, --x\"\n\n[Other]\nP3_10=z\n");
     QFile::remove(SettingsFile());
     ASSERT_EQ(WriteAppSetting(Setting::Drive, "/"), std::nullopt);
     EXPECT_EQ(ReadBytes(SettingsFile()), "[Settings]\nDrive_10=/\n");

@@ -2,11 +2,16 @@
 #include "platform/kept_playlist.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
 #include <QUndoStack>
 
 #include "playlist/file_name_codec.h"
@@ -95,4 +100,63 @@ TEST(KeptPlaylist, TheEarlierWplFormStillComesBack) {
     }
     EXPECT_FALSE(QFileInfo::exists(legacy));
     EXPECT_TRUE(QFileInfo::exists(KeptPlaylistPath(PlaylistType::PLS)));
+}
+
+// Two copies of the program, each with a playlist of another type, ended by the system at the same
+// moment (as at the end of a session): a kept playlist is left, whichever order their writes and
+// clean-ups take. strace, where it runs, holds every file removal for half a second, so that both
+// copies have written before either removes anything.
+TEST(KeptPlaylist, TwoCopiesEndingTogetherLeaveOneKept) {
+    const QStringList lists = {WriteWorkFile("a.m3u", "/m/a.mp3\n"),
+                               WriteWorkFile("b.pls", "[playlist]\nFile1=/m/b.mp3\n")};
+    const QString strace = QStandardPaths::findExecutable("strace");
+    QProcess copies[2];
+    QString runtimes[2];
+    for (int i = 0; i < 2; ++i) {
+        // A runtime folder each: the second copy would otherwise hand its file to the first.
+        runtimes[i] = MakeFolder(QStringLiteral("runtime-%1").arg(i));
+        QFile::setPermissions(runtimes[i], QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtimes[i]);
+        copies[i].setProcessEnvironment(environment);
+        QStringList arguments = {LYRANTEL_EXECUTABLE, lists[i]};
+        if (!strace.isEmpty())
+            arguments = QStringList{"-f", "-qq",
+                                    "-o", WorkPath(QStringLiteral("strace-%1").arg(i)),
+                                    "-e", "trace=unlink,unlinkat",
+                                    "-e", "inject=unlink,unlinkat:delay_enter=500000"} +
+                        arguments;
+        copies[i].start(strace.isEmpty() ? arguments.takeFirst() : strace, arguments);
+    }
+    // A copy that has taken its meeting point takes the system's requests to end; it carries them
+    // out once it has opened its file.
+    for (const QString& runtime : runtimes) {
+        const auto listening = [&] {
+            return !QDir(runtime).isEmpty(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        };
+        QDeadlineTimer started(20000);
+        while (!listening() && !started.hasExpired()) QThread::msleep(20);
+        ASSERT_TRUE(listening()) << "a copy did not start";
+    }
+    for (const QProcess& copy : copies) {
+        // Under strace the program is strace's child.
+        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(copy.processId()));
+        const QByteArray child = children.open(QIODevice::ReadOnly) ? children.readAll() : "";
+        const qint64 program =
+            strace.isEmpty() ? copy.processId() : child.split(' ')[0].toLongLong();
+        ASSERT_GT(program, 0);
+        ::kill(static_cast<pid_t>(program), SIGTERM);
+    }
+    for (QProcess& copy : copies) {
+        ASSERT_TRUE(copy.waitForFinished(30000));
+        EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
+    }
+    const std::optional<KeptPlaylist> kept = FindKeptPlaylist();
+    ASSERT_TRUE(kept) << "no playlist was kept";
+    auto window = OpenMainWindow();
+    ModalAnswer user;
+    window->lstPL_RestoreKept();
+    EXPECT_EQ(user.messages(), QStringList());
+    EXPECT_EQ(PathsOf(window->playlist().entries()),
+              QStringList{kept->type == PlaylistType::M3U ? "/m/a.mp3" : "/m/b.mp3"});
 }
