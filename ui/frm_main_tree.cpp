@@ -56,15 +56,16 @@ void frmMain::Dir1_AddFolder(const QString& folder) {
 
 void frmMain::Dir1_AddTree(const QString& folder) {
     const FilePatternSet patterns(kMediaFilePatterns);
-    const int room = kMaxPlaylistEntries - playlist_.count();
+    // Files handed over while the walk runs take room or free it (a playlist opened in its
+    // place), so the room at the start bounds nothing: the walk stops at what any playlist holds,
+    // and the append counts what fits when it comes.
     const FolderTreeWalk walk = WalkWithProgress(this, [&](const FolderTreeProgress& progress) {
-        return WalkFolderTree(folder, patterns, room, progress);
+        return WalkFolderTree(folder, patterns, kMaxPlaylistEntries, progress);
     });
-    // The walk stopped at the room there was: all of it fits.
-    playlist_.append(walk.entries, QStringLiteral("добавление папок"));
+    const qsizetype left = playlist_.append(walk.entries, QStringLiteral("добавление папок"));
     QStringList messages;
     if (!walk.unreadableFolders.isEmpty())
         messages.append(UnreadableFoldersText(walk.unreadableFolders));
-    if (walk.stoppedAtLimit) messages.append(kPlaylistFullMessage);
+    if (left > 0 || walk.stoppedAtLimit) messages.append(kPlaylistFullMessage);
     if (!messages.isEmpty()) ShowMessage(this, messages.join(QStringLiteral("\n\n")));
 }
