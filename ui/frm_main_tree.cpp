@@ -2,7 +2,6 @@
 // The folder list's menu: a folder's files, or the files of the whole tree below it.
 #include <QKeySequence>
 #include <QMenu>
-#include <algorithm>
 
 #include "playlist/file_patterns.h"
 #include "playlist/folder_listing.h"
@@ -16,16 +15,9 @@
 
 namespace {
 
-// A message naming thousands of folders would not fit on the screen.
-constexpr qsizetype kUnreadableFoldersNamed = 20;
-
 QString UnreadableFoldersText(const QStringList& folders) {
-    QString text = QStringLiteral("Не удалось прочитать папки (%1):").arg(folders.size());
-    for (qsizetype i = 0; i < std::min(folders.size(), kUnreadableFoldersNamed); ++i)
-        text += u'\n' + folders.at(i);
-    if (folders.size() > kUnreadableFoldersNamed)
-        text += QStringLiteral("\nи ещё %1").arg(folders.size() - kUnreadableFoldersNamed);
-    return text;
+    return QStringLiteral("Не удалось прочитать папки (%1):\n").arg(folders.size()) +
+           ItemLines(folders);
 }
 
 }  // namespace
