@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "platform/app_info.h"
 #include "platform/end_requests.h"
 #include "platform/single_instance.h"
 #include "platform/startup_arguments.h"
@@ -14,6 +15,13 @@
 #include "ui/missing_qt_texts.h"
 
 namespace {
+
+QString ForeignSocketWarning(const QString& serverName) {
+    return kProgramName + QStringLiteral(
+                              ": %1 is not this user's, or its folder is open to others; files are "
+                              "opened in this window and not handed to a running copy\n")
+                              .arg(serverName);
+}
 
 QStringList ArgumentsAfterProgram(int argc, char** argv) {
     QStringList arguments;
@@ -37,11 +45,21 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     EndRequests endRequests;
     SingleInstance instance;
-    // Files opened with a copy running go to that copy; a start without files opens a window.
-    if (instance.handToRunningCopy(request.paths)) {
-        if (!request.paths.isEmpty()) return 0;
-    } else {
-        instance.listen();
+    switch (instance.handToRunningCopy(request.paths)) {
+        case SingleInstance::HandOver::Handed:
+            // Files opened with a copy running go to that copy; a start without files opens a
+            // window.
+            if (!request.paths.isEmpty()) return 0;
+            break;
+        case SingleInstance::HandOver::NoCopyRuns:
+            instance.listen();
+            break;
+        case SingleInstance::HandOver::ForeignSocket:
+            // The files open here rather than nowhere; the user learns why later starts don't come
+            // to this window.
+            std::fputs(ForeignSocketWarning(instance.serverName()).toLocal8Bit().constData(),
+                       stderr);
+            break;
     }
 
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

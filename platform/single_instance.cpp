@@ -5,8 +5,10 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <utility>
 
 #include "platform/app_info.h"
+#include "platform/own_socket.h"
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
@@ -44,31 +46,60 @@ QString SingleInstance::defaultServerName() {
 #endif
 }
 
-bool SingleInstance::handToRunningCopy(const QStringList& paths, int timeoutMs) const {
+SingleInstance::HandOver SingleInstance::handToRunningCopy(const QStringList& paths,
+                                                           int timeoutMs) const {
+    switch (CheckSocketPlace(serverName_)) {
+        case SocketPlace::Free:
+            return HandOver::NoCopyRuns;
+        case SocketPlace::Foreign:
+            return HandOver::ForeignSocket;
+        case SocketPlace::Own:
+            break;
+    }
     QLocalSocket socket;
     socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(timeoutMs)) return false;
+    if (!socket.waitForConnected(timeoutMs)) return HandOver::NoCopyRuns;
+    if (!PeerIsThisUser(socket.socketDescriptor())) return HandOver::ForeignSocket;
     socket.write(EncodePaths(paths));
-    if (!socket.waitForBytesWritten(timeoutMs)) return false;
+    if (!socket.waitForBytesWritten(timeoutMs)) return HandOver::NoCopyRuns;
     socket.disconnectFromServer();
-    return socket.state() == QLocalSocket::UnconnectedState ||
-           socket.waitForDisconnected(timeoutMs);
+    const bool ended =
+        socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(timeoutMs);
+    return ended ? HandOver::Handed : HandOver::NoCopyRuns;
 }
 
 bool SingleInstance::listen() {
+    switch (CheckSocketPlace(serverName_)) {
+        case SocketPlace::Foreign:
+            return false;
+        case SocketPlace::Own:
+            // A copy that answers would have taken the paths; what is left is a crashed copy's
+            // socket.
+            QLocalServer::removeServer(serverName_);
+            break;
+        case SocketPlace::Free:
+            break;
+    }
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // A copy that answers would have taken the paths; what is left is a crashed copy's socket.
-    QLocalServer::removeServer(serverName_);
     if (!server_->listen(serverName_)) return false;
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = server_->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readChannelFinished, this, [this, client] {
-                const QStringList paths = DecodePaths(client->readAll());
-                if (!paths.isEmpty()) emit pathsReceived(paths);
-            });
+            connect(client, &QLocalSocket::readChannelFinished, this,
+                    [this, client] { deliver(DecodePaths(client->readAll())); });
         }
     });
     return true;
+}
+
+void SingleInstance::deliver(const QStringList& paths) {
+    pending_ += paths;
+    // A receiver that shows a message waits for the user in an event loop of its own, where later
+    // hand-overs come in: they wait here and go as one batch when it returns. Delivered at once,
+    // a flood of them would stack a message box on a message box until the stack ran out.
+    if (delivering_) return;
+    delivering_ = true;
+    while (!pending_.isEmpty()) emit pathsReceived(std::exchange(pending_, {}));
+    delivering_ = false;
 }

@@ -18,17 +18,31 @@ public:
 
     static QString defaultServerName();
 
-    // Hands the paths to a running copy; false when none answers. With no paths it only asks
-    // whether a copy runs.
-    bool handToRunningCopy(const QStringList& paths, int timeoutMs = 2000) const;
-    // Takes the meeting point for this copy, replacing one that a crashed copy left behind. False
-    // when it can't be taken; the program then runs on its own.
+    enum class HandOver {
+        Handed,
+        NoCopyRuns,
+        // The meeting point is another user's, or may be: nothing was sent, and this copy must run
+        // on its own, as it can't take the meeting point either.
+        ForeignSocket,
+    };
+    // Hands the paths to a running copy of this user. With no paths it only asks whether a copy
+    // runs.
+    HandOver handToRunningCopy(const QStringList& paths, int timeoutMs = 2000) const;
+    // Takes the meeting point for this copy, replacing one that a crashed copy of this user left
+    // behind. False when it can't be taken; the program then runs on its own.
     bool listen();
+    const QString& serverName() const { return serverName_; }
 
 signals:
+    // The paths of one hand-over, or of several that came while the receiver of an earlier one
+    // waited for the user: they come one batch at a time, never inside one another.
     void pathsReceived(const QStringList& paths);
 
 private:
+    void deliver(const QStringList& paths);
+
     QString serverName_;
     QLocalServer* server_ = nullptr;
+    QStringList pending_;
+    bool delivering_ = false;
 };

@@ -21,6 +21,8 @@ flags=(
   -DUNICODE -D_UNICODE -DWIN32 -DWIN64 -D_WIN64 -DMINGW_HAS_SECURE_API=1
   -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_NETWORK_LIB -DQT_TESTLIB_LIB
   "-DLYRANTEL_VERSION=\"$version\""
+  # The programs that tests start, whose paths CMake gives them.
+  "-DLYRANTEL_EXECUTABLE=\"lyrantel.exe\"" "-DHAND_OVER_PROBE=\"hand_over_probe.exe\""
   -isystem "$qt_headers" -isystem "$qt_headers/QtCore" -isystem "$qt_headers/QtGui"
   -isystem "$qt_headers/QtWidgets" -isystem "$qt_headers/QtNetwork" -isystem "$qt_headers/QtTest"
   -isystem "$gtest_dir" -isystem "$qt_data/mkspecs/win32-g++"

@@ -18,7 +18,7 @@ QString NotOpenedMessage(const QStringList& paths) {
     return QStringLiteral(
                "Не удалось открыть:\n%1\n\nЭто не список воспроизведения, не медиафайл "
                "и не папка.")
-        .arg(paths.join(u'\n'));
+        .arg(ItemLines(paths));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // The folder list's menu: a folder's files, or the files of the whole tree below it.
 #include <QKeySequence>
 #include <QMenu>
-#include <algorithm>
 
 #include "playlist/file_patterns.h"
 #include "playlist/folder_listing.h"
@@ -16,16 +15,9 @@
 
 namespace {
 
-// A message naming thousands of folders would not fit on the screen.
-constexpr qsizetype kUnreadableFoldersNamed = 20;
-
 QString UnreadableFoldersText(const QStringList& folders) {
-    QString text = QStringLiteral("Не удалось прочитать папки (%1):").arg(folders.size());
-    for (qsizetype i = 0; i < std::min(folders.size(), kUnreadableFoldersNamed); ++i)
-        text += u'\n' + folders.at(i);
-    if (folders.size() > kUnreadableFoldersNamed)
-        text += QStringLiteral("\nи ещё %1").arg(folders.size() - kUnreadableFoldersNamed);
-    return text;
+    return QStringLiteral("Не удалось прочитать папки (%1):\n").arg(folders.size()) +
+           ItemLines(folders);
 }
 
 }  // namespace
@@ -56,15 +48,16 @@ void frmMain::Dir1_AddFolder(const QString& folder) {
 
 void frmMain::Dir1_AddTree(const QString& folder) {
     const FilePatternSet patterns(kMediaFilePatterns);
-    const int room = kMaxPlaylistEntries - playlist_.count();
+    // Files handed over while the walk runs take room or free it (a playlist opened in its
+    // place), so the room at the start bounds nothing: the walk stops at what any playlist holds,
+    // and the append counts what fits when it comes.
     const FolderTreeWalk walk = WalkWithProgress(this, [&](const FolderTreeProgress& progress) {
-        return WalkFolderTree(folder, patterns, room, progress);
+        return WalkFolderTree(folder, patterns, kMaxPlaylistEntries, progress);
     });
-    // The walk stopped at the room there was: all of it fits.
-    playlist_.append(walk.entries, QStringLiteral("добавление папок"));
+    const qsizetype left = playlist_.append(walk.entries, QStringLiteral("добавление папок"));
     QStringList messages;
     if (!walk.unreadableFolders.isEmpty())
         messages.append(UnreadableFoldersText(walk.unreadableFolders));
-    if (walk.stoppedAtLimit) messages.append(kPlaylistFullMessage);
+    if (left > 0 || walk.stoppedAtLimit) messages.append(kPlaylistFullMessage);
     if (!messages.isEmpty()) ShowMessage(this, messages.join(QStringLiteral("\n\n")));
 }

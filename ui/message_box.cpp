@@ -2,10 +2,24 @@
 #include "ui/message_box.h"
 
 #include <QMessageBox>
+#include <algorithm>
 
 #include "platform/app_info.h"
+
+namespace {
+
+constexpr qsizetype kNamedItems = 20;
+
+}  // namespace
 
 void ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+QString ItemLines(const QStringList& items) {
+    QStringList lines = items.first(std::min(items.size(), kNamedItems));
+    if (items.size() > kNamedItems)
+        lines.append(QStringLiteral("и ещё %1").arg(items.size() - kNamedItems));
+    return lines.join(u'\n');
 }

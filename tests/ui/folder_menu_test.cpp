@@ -97,6 +97,46 @@ TEST_F(FolderMenu, MenuAddsAFolderOrItsTree) {
     EXPECT_EQ(shownEntries(), tree + QStringList({path("a.wav"), path("b.mp3")}));
 }
 
+// Files handed over by a later start arrive while the walk runs; the limit counts them, whether
+// they took the room the walk found files for or opened a shorter playlist in its place.
+TEST_F(FolderMenu, TheLimitCountsFilesHandedOverDuringTheWalk) {
+    const QString handed = MakeFolder("handed", {"h1.mp3", "h2.mp3"});
+    const QString shorter = WriteWorkFile("shorter.m3u", "/m/x.mp3\n");
+    const struct {
+        const char* name;
+        int room;  // at the walk's start; the tree holds three files
+        QStringList handedOver;
+        QStringList lastEntries;
+        QStringList messages;
+    } rows[] = {
+        {"media files take the room",
+         3,
+         {handed + "/h1.mp3", handed + "/h2.mp3"},
+         {JoinEntryPath(handed, "h1.mp3"), JoinEntryPath(handed, "h2.mp3"), path("a.wav")},
+         {kPlaylistFullMessage}},
+        {"a shorter playlist replaces it",
+         2,
+         {shorter},
+         {"/m/x.mp3", path("a.wav"), path("b.mp3"), JoinEntryPath(path("inner"), "c.mp3")},
+         {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int full = kMaxPlaylistEntries - row.room;
+        window_->playlist().replace(EntriesOf(QStringList(full, "x.mp3"), QStringList(full, root_)),
+                                    "test");
+        // Queued before the walk starts, so it comes inside the walk's wait, as a hand-over does.
+        QMetaObject::invokeMethod(
+            window_.get(), [&] { window_->openArguments(row.handedOver); }, Qt::QueuedConnection);
+        ModalAnswer user;
+        window_->Dir1_AddTree(tree_);
+        EXPECT_LE(window_->playlist().count(), kMaxPlaylistEntries);
+        EXPECT_EQ(shownEntries().mid(shownEntries().size() - row.lastEntries.size()),
+                  row.lastEntries);
+        EXPECT_EQ(user.messages(), row.messages);
+    }
+}
+
 TEST_F(FolderMenu, KeysActOnTheHighlightedFolder) {
     window_->Dir1->setListIndex(rowOf("tree"));
     window_->Dir1->setFocus();

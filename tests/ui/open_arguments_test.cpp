@@ -3,15 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <algorithm>
 
 #include "platform/single_instance.h"
 #include "playlist/playlist_limits.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 TEST(OpenArguments, TakesPlaylistsMediaAndAFolderInOrderAndNamesTheRest) {
     const QString music = MakeFolder("music", {"a.mp3", "b.wav", "notes.txt"});
@@ -66,6 +76,141 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheRunningCopy) {
     ASSERT_EQ(received.size(), 1);
     EXPECT_EQ(received[0][0].toStringList(), (QStringList{WorkPath("cwd/a.m3u"), "/m/Б b.mp3"}));
 }
+
+// Thousands of later starts, each naming a missing file, while the user reads the first message:
+// the copy keeps taking them and shows one message at a time; what came meanwhile is gathered into
+// one that names the first few and counts the others.
+TEST(SingleInstance, AFloodOfHandOversShowsOneMessageAtATime) {
+    SingleInstance running;
+    ASSERT_TRUE(running.listen());
+    auto window = OpenMainWindow();
+    // As the program wires it, and how deep hand-overs nest: one nested deeper is not let in, so
+    // that a flood fails the test rather than ending it in a stack overflow.
+    int depth = 0;
+    int deepest = 0;
+    QObject::connect(&running, &SingleInstance::pathsReceived, window.get(),
+                     [&](const QStringList& paths) {
+                         deepest = std::max(deepest, ++depth);
+                         if (depth == 1) window->openArguments(paths);
+                         --depth;
+                     });
+    constexpr int kHandOvers = 4000;
+    const QString gone = WorkPath("gone");
+    QProcess flood;
+    // The user reads the first message until the last start has handed its file over.
+    ModalAnswer user([&flood](QWidget*) {
+        QEventLoop reading;
+        QObject::connect(&flood, &QProcess::finished, &reading, &QEventLoop::quit);
+        if (flood.state() != QProcess::NotRunning) reading.exec();
+    });
+    flood.start(HAND_OVER_PROBE, {"flood", QString::number(kHandOvers), gone});
+    ASSERT_TRUE(flood.waitForStarted());
+
+    // The missing files the messages name, in order, and how many more they count.
+    const QString before = "Не удалось открыть:\n";
+    const QString after = "\n\nЭто не список воспроизведения, не медиафайл и не папка.";
+    struct Tally {
+        QStringList named;
+        int counted = 0;
+        qsizetype mostNamedInOne = 0;
+    };
+    const auto tally = [&] {
+        Tally seen;
+        for (const QString& message : user.messages()) {
+            QStringList lines =
+                message.mid(before.size(), message.size() - before.size() - after.size())
+                    .split('\n');
+            if (lines.last().startsWith("и ещё ")) seen.counted += lines.takeLast().mid(6).toInt();
+            seen.mostNamedInOne = std::max(seen.mostNamedInOne, lines.size());
+            seen.named += lines;
+        }
+        return seen;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const Tally seen = tally();
+            return deepest > 1 || (flood.state() == QProcess::NotRunning &&
+                                   seen.named.size() + seen.counted >= kHandOvers);
+        },
+        60000));
+    EXPECT_EQ(flood.exitCode(), 0) << "a later start found no copy to take its file";
+    EXPECT_EQ(deepest, 1);
+    for (const QString& message : user.messages())
+        EXPECT_TRUE(message.startsWith(before) && message.endsWith(after)) << message.toStdString();
+    const Tally seen = tally();
+    EXPECT_EQ(seen.named.size() + seen.counted, kHandOvers);
+    EXPECT_LE(seen.mostNamedInOne, 20);
+    EXPECT_EQ(seen.named.mid(0, 21), [&] {
+        QStringList first;
+        for (int i = 0; i <= 20; ++i)
+            first.append(QStringLiteral("%1/missing-%2.mp3").arg(gone).arg(i));
+        return first;
+    }());
+    // The user read the first message alone; all that came meanwhile is the second.
+    EXPECT_GT(seen.counted, kHandOvers / 2);
+}
+
+#ifndef Q_OS_WIN
+// With no runtime folder of its own, the program meets its copies in the shared temporary folder,
+// where another user may listen first at its socket's name. Nothing is handed to them, whether the
+// socket file is theirs or was given to this user to look like its own: the program opens the file
+// in a window of its own and says why.
+TEST(SingleInstance, NothingIsHandedToAnotherUsersSocket) {
+    if (::geteuid() != 0) GTEST_SKIP() << "the other user is made with setpriv, which needs root";
+    if (QStandardPaths::findExecutable("setpriv").isEmpty()) GTEST_SKIP() << "no setpriv";
+    const auto name = [](const QString& path) { return QFile::encodeName(path); };
+    const QString neighbourId = "65534";
+    // The other user reaches the shared folder through the test's own, as everyone reaches /tmp.
+    ASSERT_EQ(::chmod(name(QFileInfo(TestWorkFolder()).path()), 0711), 0);
+    const QString shared = MakeFolder("shared");
+    ASSERT_EQ(::chmod(name(shared), 01777), 0);
+    // Qt's own fallback for the runtime folder, made first by the other user, is refused by Qt.
+    ASSERT_EQ(::chown(name(MakeFolder("shared/runtime-root")), 65534, 65534), 0);
+    const QString socket = shared + "/lyrantel-0.socket";
+    const QString song = MakeFolder("music", {"a.mp3"}) + "/a.mp3";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    environment.insert("TMPDIR", shared);
+
+    const struct {
+        const char* name;
+        bool givenToThisUser;
+    } rows[] = {{"the other user's socket", false},
+                {"the other user's socket given to this user", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QProcess neighbour;
+        neighbour.start("setpriv", {"--reuid=" + neighbourId, "--regid=" + neighbourId,
+                                    "--clear-groups", HAND_OVER_PROBE, "listen", socket});
+        ASSERT_TRUE(neighbour.waitForReadyRead(10000));
+        ASSERT_EQ(neighbour.readLine(), "listening\n");
+        if (row.givenToThisUser) {
+            ASSERT_EQ(::lchown(name(socket), 0, 0), 0);
+        }
+
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(LYRANTEL_EXECUTABLE, {song});
+        const QByteArray why = ("lyrantel: " + socket + " is not this user's").toUtf8();
+        QByteArray errors;
+        // A program that handed its file over ends; one that didn't says why and runs on.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                errors += program.readAllStandardError();
+                return program.state() == QProcess::NotRunning || errors.contains(why);
+            },
+            10000));
+        EXPECT_EQ(program.state(), QProcess::Running);
+        EXPECT_TRUE(errors.contains(why)) << errors.toStdString();
+        program.kill();
+        program.waitForFinished();
+        neighbour.waitForReadyRead(500);
+        EXPECT_EQ(neighbour.readAllStandardOutput(), "") << "handed to the other user";
+        neighbour.kill();
+        neighbour.waitForFinished();
+    }
+}
+#endif
 
 TEST(SingleInstance, HelpAndVersionNeedNoDisplay) {
     QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
