@@ -67,6 +67,7 @@ qint64 PeakResidentBytes() {
 }
 
 constexpr qint64 kLargeFileBytes = qint64{256} * 1024 * 1024;
+constexpr qsizetype kWrittenPieceBytes = qsizetype{1024} * 1024;
 
 // One entry of a library as the line-based types write it: its title and length, then its path.
 QByteArray LibraryEntry(PlaylistType type, int index) {
@@ -92,7 +93,7 @@ bool WriteLargeFile(const QString& path, PlaylistType type) {
     QByteArray piece;
     for (int index = 0; file.size() + piece.size() < kLargeFileBytes; ++index) {
         piece += LibraryEntry(type, index);
-        if (piece.size() >= 1024 * 1024) {
+        if (piece.size() >= kWrittenPieceBytes) {
             if (file.write(piece) != piece.size()) return false;
             piece.clear();
         }

@@ -505,7 +505,7 @@ TEST(PlaylistReaders, LeaveOutAnEntryLongerThanAnyPathAndNoteItsLine) {
     } entries[] = {
         {"the longest path", longest, longest},
         {"one byte more", longest + "x", {}},
-        {"a line longer than any entry's text", longest + QString(16 * 1024, u'x'), {}},
+        {"a line longer than any entry's text", longest + QString(qsizetype{16} * 1024, u'x'), {}},
         {"an address one byte too long", "http://h/" + QString(kMaxEntryBytes - 8, u'x'), {}},
         {"a file URI of the longest path, three times as long",
          "file:///m/" + QString(kMaxEntryBytes - 3, u'x').toUtf8().toPercentEncoding("", "x"),
