@@ -6,6 +6,7 @@
 #include "platform/drive_roots.h"
 #include "playlist/entry_path.h"
 #include "playlist/file_patterns.h"
+#include "playlist/playlist_limits.h"
 #include "playlist/playlist_type.h"
 #include "ui/controls/drive_list.h"
 #include "ui/controls/folder_list.h"
@@ -21,6 +22,13 @@ QString NotOpenedMessage(const QStringList& paths) {
         .arg(ItemLines(paths));
 }
 
+// Such a path names nothing, and the whole of it would hold the message box for minutes: its start
+// tells it.
+QString OverLongPathText(const QString& path) {
+    static constexpr qsizetype kShownStart = 100;
+    return QStringLiteral("%1… (длиннее %2 байт)").arg(path.first(kShownStart)).arg(kMaxEntryBytes);
+}
+
 }  // namespace
 
 void frmMain::openArguments(const QStringList& paths) {
@@ -34,7 +42,9 @@ void frmMain::openArguments(const QStringList& paths) {
     };
     for (const QString& path : paths) {
         const QFileInfo info(path);
-        if (info.isDir()) {
+        if (!IsEntryWithinLimit(path)) {
+            notOpened.append(OverLongPathText(path));
+        } else if (info.isDir()) {
             addPending();
             // The drive first: its change action moves the folder list to the drive's root.
             Drive1->setDrive(DriveRootOf(NativeFolderPath(path), Drive1->roots()));

@@ -3,6 +3,7 @@
 // the name box) follows the file.
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "playlist/playlist_limits.h"
 #include "playlist/readers/playlist_readers.h"
@@ -15,6 +16,23 @@ namespace {
 const QString kOpenFilter = QStringLiteral(
     "Списки воспроизведения (*.m3u *.m3u8 *.pls *.wpl)|*.m3u;*.m3u8;*.pls;*.wpl"
     "|M3U|*.m3u;*.m3u8|PLS|*.pls|WPL|*.wpl");
+
+// A message naming thousands of lines would not fit on the screen.
+constexpr qsizetype kOverLongLinesNamed = 20;
+
+QString OverLongEntriesText(const QList<qsizetype>& lines) {
+    QStringList named;
+    for (qsizetype i = 0; i < std::min(lines.size(), kOverLongLinesNamed); ++i)
+        named.append(QString::number(lines.at(i)));
+    QString text = QStringLiteral("Пропущено записей длиннее %1 байт: %2 (%3 %4")
+                       .arg(kMaxEntryBytes)
+                       .arg(lines.size())
+                       .arg(lines.size() == 1 ? QStringLiteral("строка") : QStringLiteral("строки"),
+                            named.join(QStringLiteral(", ")));
+    if (lines.size() > kOverLongLinesNamed)
+        text += QStringLiteral(" и ещё %1").arg(lines.size() - kOverLongLinesNamed);
+    return text + QStringLiteral(").");
+}
 
 }  // namespace
 
@@ -48,5 +66,10 @@ std::optional<PlaylistContents> frmMain::readPlaylistWithProgress(const QString&
 }
 
 void frmMain::replacePlaylist(const PlaylistContents& contents, const QString& what) {
-    if (playlist_.replace(contents.entries, what) > 0) ShowMessage(this, kPlaylistFullMessage);
+    QStringList messages;
+    if (!contents.overLongLines.isEmpty())
+        messages.append(OverLongEntriesText(contents.overLongLines));
+    if (playlist_.replace(contents.entries, what) > 0 || contents.entriesLeftOut)
+        messages.append(kPlaylistFullMessage);
+    if (!messages.isEmpty()) ShowMessage(this, messages.join(QStringLiteral("\n\n")));
 }

@@ -30,18 +30,27 @@ CarriedInfo ParseExtInf(QStringView value) {
 // Every line is an entry except comments: "#EXTM3U", "#EXTINF:..." and any other "#" line.
 // "#EXTINF:" gives the next entry its length and title; "#PLAYLIST:" names the playlist.
 ReadResult ReadM3u(const QByteArray& bytes, const QString& playlistFolder) {
-    const QString text = DecodePlaylistBytes(bytes);
-    if (LooksBinary(text)) return ReadFailure(NotAPlaylistOfType(u"M3U"));
     PlaylistContents contents;
     CarriedInfo pending;
-    for (const QString& line : PlaylistLines(text)) {
-        if (line.startsWith(u"#EXTINF:", Qt::CaseInsensitive)) {
-            pending = ParseExtInf(QStringView(line).sliced(8));
-        } else if (line.startsWith(u"#PLAYLIST:", Qt::CaseInsensitive)) {
-            contents.title = line.sliced(10).trimmed();
-        } else if (!line.startsWith(u'#')) {
-            AppendEntry(contents, line, playlistFolder, std::exchange(pending, {}));
+    bool binary = false;
+    ForEachPlaylistLine(bytes, [&](QStringView line, qsizetype number) {
+        if (line.isNull()) {
+            NoteOverLongLine(contents, number);
+            return true;
         }
-    }
+        if (LooksBinary(line)) {
+            binary = true;
+            return false;
+        }
+        if (line.startsWith(u"#EXTINF:", Qt::CaseInsensitive)) {
+            pending = ParseExtInf(line.sliced(8));
+        } else if (line.startsWith(u"#PLAYLIST:", Qt::CaseInsensitive)) {
+            contents.title = line.sliced(10).trimmed().toString();
+        } else if (!line.startsWith(u'#')) {
+            AppendEntry(contents, line, playlistFolder, number, std::exchange(pending, {}));
+        }
+        return true;
+    });
+    if (binary) return ReadFailure(NotAPlaylistOfType(u"M3U"));
     return {std::move(contents), QString()};
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,6 +15,13 @@
 struct PlaylistContents {
     PlaylistEntries entries;
     QString title;
+    // The lines of entries left out for being longer than any path or address can be
+    // (kMaxEntryBytes), in file order: shown in a list, such an entry would hold the window for
+    // minutes.
+    QList<qsizetype> overLongLines;
+    // Whether the file held more entries than the playlist takes (kMaxPlaylistEntries): only the
+    // first of them are kept, so that millions of entries are not held only to be dropped.
+    bool entriesLeftOut = false;
 };
 
 // Either the contents or, when the file can't be taken as a playlist, the reason in words for the
@@ -42,9 +50,11 @@ ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder);
 //   12,335 of PLS, 12,309 of M3U; on Windows 8 * 259 + 17 = 2,089;
 // - 32,767 * 24,587 = 805,642,229 bytes, with the head and the longest title (32,767 characters,
 //   the title box's most, at 8 bytes) about 805.9 MB (768.6 MiB).
-// 1 GiB leaves a third more. Windows paths beyond MAX_PATH (up to 32,767 units behind "\\?\")
-// would allow 8.6 GB, which no reader that holds the file could take: the program is not
-// declared to handle long paths there, and neither are the players.
+// 1 GiB leaves a third more. Opening one holds its bytes once, one line at a time decoded (a WPL
+// one slice), and at most a full playlist of entries, so the peak stays under three times the
+// file (bench/targets.tsv): about 3 GB at the limit. Windows paths beyond MAX_PATH (up to 32,767
+// units behind "\\?\") would allow 8.6 GB, which no reader that holds the file could take: the
+// program is not declared to handle long paths there, and neither are the players.
 inline constexpr qint64 kMaxPlaylistFileBytes = qint64{1024} * 1024 * 1024;
 
 // Reads the file and picks the reader by its extension (.m3u and .m3u8, .pls, .wpl, any case).

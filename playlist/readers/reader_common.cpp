@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "playlist/readers/reader_common.h"
 
+#include "playlist/playlist_limits.h"
 #include "playlist/readers/entry_location.h"
 
 ReadResult ReadFailure(const QString& reason) {
@@ -11,7 +12,7 @@ QString NotAPlaylistOfType(QStringView typeName) {
     return QStringLiteral("Файл не является списком воспроизведения %1.").arg(typeName);
 }
 
-bool LooksBinary(const QString& text) {
+bool LooksBinary(QStringView text) {
     return text.contains(QChar(u'\0'));
 }
 
@@ -25,18 +26,45 @@ std::optional<int> ParseSeconds(QStringView text) {
     return seconds;
 }
 
-void AppendEntry(PlaylistContents& contents, const QString& entry, const QString& playlistFolder,
-                 CarriedInfo info) {
-    const QString path = ResolveEntryLocation(entry, playlistFolder);
-    if (path.isEmpty()) return;
-    PlaylistEntry added = EntryOfPath(path);
+void NoteOverLongLine(PlaylistContents& contents, qsizetype line) {
+    if (!contents.entriesLeftOut) contents.overLongLines.append(line);
+}
+
+std::optional<PlaylistEntry> ReadEntry(PlaylistContents& contents, QStringView text,
+                                       const QString& playlistFolder, qsizetype line) {
+    const QString path = ResolveEntryLocation(text.toString(), playlistFolder);
+    if (path.isEmpty()) return std::nullopt;
+    if (!IsEntryWithinLimit(path)) {
+        NoteOverLongLine(contents, line);
+        return std::nullopt;
+    }
+    return EntryOfPath(path);
+}
+
+bool IsFull(const PlaylistContents& contents) {
+    return contents.entries.size() >= kMaxPlaylistEntries;
+}
+
+void KeepEntry(PlaylistContents& contents, PlaylistEntry entry, CarriedInfo info) {
+    if (IsFull(contents)) {
+        contents.entriesLeftOut = true;
+        return;
+    }
     // Entries of one folder share its text, as those added from the browser do.
-    if (!contents.entries.isEmpty() && contents.entries.constLast().folder == added.folder)
-        added.folder = contents.entries.constLast().folder;
+    if (!contents.entries.isEmpty() && contents.entries.constLast().folder == entry.folder)
+        entry.folder = contents.entries.constLast().folder;
     const bool saysNothing = info.title == QStringLiteral("?-?") && info.seconds.value_or(0) == 0;
     if (!saysNothing) {
-        added.title = std::move(info.title);
-        added.seconds = info.seconds;
+        entry.title = std::move(info.title);
+        entry.seconds = info.seconds;
     }
-    contents.entries.append(std::move(added));
+    contents.entries.append(std::move(entry));
+}
+
+void AppendEntry(PlaylistContents& contents, QStringView text, const QString& playlistFolder,
+                 qsizetype line, CarriedInfo info) {
+    // Once entries were left out, more of them change nothing.
+    if (contents.entriesLeftOut) return;
+    if (std::optional<PlaylistEntry> entry = ReadEntry(contents, text, playlistFolder, line))
+        KeepEntry(contents, std::move(*entry), std::move(info));
 }

@@ -13,7 +13,7 @@ QString NotAPlaylistOfType(QStringView typeName);
 
 // A NUL character never occurs in a text playlist; it marks a binary file given the wrong
 // extension (an MP3 renamed to .m3u).
-bool LooksBinary(const QString& text);
+bool LooksBinary(QStringView text);
 
 // What a playlist said about its next entry. The fixed "?-?" that players' forms and this program
 // write for an entry they know nothing about, with its length 0 or none, says nothing.
@@ -26,7 +26,23 @@ struct CarriedInfo {
 // ("213.5") is cut to whole seconds. None when the text isn't a number.
 std::optional<int> ParseSeconds(QStringView text);
 
-// Adds the entry as the path of the file it names, with what the playlist said about it; entries
-// that name nothing are dropped.
-void AppendEntry(PlaylistContents& contents, const QString& entry, const QString& playlistFolder,
-                 CarriedInfo info = {});
+// Notes a line left out for its length (kMaxEntryBytes, kMaxPlaylistLineBytes). Once entries
+// past the playlist's limit were left out, later lines are not noted: they would not be kept
+// anyway.
+void NoteOverLongLine(PlaylistContents& contents, qsizetype line);
+
+// The entry the text on the given line names, as the path of its file. None when it names nothing,
+// or when it is longer than any path or address can be: such a line is noted in the contents.
+std::optional<PlaylistEntry> ReadEntry(PlaylistContents& contents, QStringView text,
+                                       const QString& playlistFolder, qsizetype line);
+
+// Adds an entry read, with what the playlist said about it. Past the playlist's limit it is only
+// noted that entries were left out.
+void KeepEntry(PlaylistContents& contents, PlaylistEntry entry, CarriedInfo info = {});
+
+// Whether the contents hold as many entries as the playlist takes, so that any more are left out.
+bool IsFull(const PlaylistContents& contents);
+
+// ReadEntry and KeepEntry in one, for readers that meet the entries in their order.
+void AppendEntry(PlaylistContents& contents, QStringView text, const QString& playlistFolder,
+                 qsizetype line, CarriedInfo info = {});

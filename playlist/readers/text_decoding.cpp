@@ -23,36 +23,30 @@ QStringDecoder EightBitDecoderFor(QByteArrayView bytes) {
 #endif
 }
 
-bool IsLineEnd(char byte) {
-    return byte == '\n' || byte == '\r';
-}
-
-// Calls `take` with each line and the line end after it, so that the pieces join to the whole.
-template <typename Take>
-void ForEachLine(QByteArrayView bytes, Take take) {
-    qsizetype start = 0;
-    while (start < bytes.size()) {
+// Calls take(line, number) with each line of the text (bytes or UTF-16), blank ones included, until
+// it returns false.
+template <typename View, typename Take>
+void ForEachLine(View text, Take take) {
+    const qsizetype size = text.size();
+    qsizetype number = 1;
+    for (qsizetype start = 0; start < size; ++number) {
         qsizetype end = start;
-        while (end < bytes.size() && !IsLineEnd(bytes[end])) ++end;
-        if (end < bytes.size()) ++end;
-        take(bytes.sliced(start, end - start));
-        start = end;
+        while (end < size && text[end] != u'\n' && text[end] != u'\r') ++end;
+        if (!take(text.sliced(start, end - start), number)) return;
+        // CR LF is one line end.
+        if (end + 1 < size && text[end] == u'\r' && text[end + 1] == u'\n') ++end;
+        start = end + 1;
     }
 }
 
-QString DecodeLineByLine(QByteArrayView bytes) {
-    QByteArray eightBitLines;
-    ForEachLine(bytes, [&](QByteArrayView line) {
-        if (eightBitLines.size() < kDetectionSampleBytes && !line.isValidUtf8())
-            eightBitLines += line;
+// The lines that aren't UTF-8, as far as a code page is told by them.
+QByteArray EightBitSample(QByteArrayView bytes) {
+    QByteArray sample;
+    ForEachLine(bytes, [&sample](QByteArrayView line, qsizetype) {
+        if (!line.isValidUtf8()) sample.append(line).append('\n');
+        return sample.size() < kDetectionSampleBytes;
     });
-    QStringDecoder eightBit = EightBitDecoderFor(eightBitLines);
-    QString text;
-    text.reserve(bytes.size());
-    ForEachLine(bytes, [&](QByteArrayView line) {
-        text += line.isValidUtf8() ? QString::fromUtf8(line) : eightBit.decode(line);
-    });
-    return text;
+    return sample;
 }
 
 }  // namespace
@@ -70,29 +64,31 @@ bool StartsWithUnicodeMark(QByteArrayView bytes) {
     return QStringConverter::encodingForData(bytes).has_value();
 }
 
-QString DecodePlaylistBytes(QByteArrayView bytes) {
+void ForEachPlaylistLine(QByteArrayView bytes, const PlaylistLineTaker& take) {
+    const auto takeTrimmed = [&take](QStringView line, qsizetype number) {
+        line = line.trimmed();
+        return line.isEmpty() || take(line, number);
+    };
+    const auto isOverLong = [](auto line) { return line.trimmed().size() > kMaxPlaylistLineBytes; };
     if (!bytes.startsWith(kUtf8Mark)) {
         if (const std::optional<QStringConverter::Encoding> unicode =
-                QStringConverter::encodingForData(bytes))
-            return QStringDecoder(*unicode).decode(bytes);  // the decoder drops the mark
+                QStringConverter::encodingForData(bytes)) {
+            // UTF-16 and UTF-32 text is no larger than its bytes, so it is decoded whole; the
+            // decoder drops the mark.
+            const QString text = QStringDecoder(*unicode).decode(bytes);
+            ForEachLine(QStringView(text), [&](QStringView line, qsizetype number) {
+                return isOverLong(line) ? take(QStringView(), number) : takeTrimmed(line, number);
+            });
+            return;
+        }
     }
     bytes = WithoutUtf8Mark(bytes);
-    if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
-    return DecodeLineByLine(bytes);
-}
-
-QStringList PlaylistLines(const QString& text) {
-    QStringList lines;
-    qsizetype lineStart = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i <= size; ++i) {
-        const bool atEnd = i == size;
-        if (!atEnd && text[i] != u'\n' && text[i] != u'\r') continue;
-        const QStringView line = QStringView(text).sliced(lineStart, i - lineStart).trimmed();
-        if (!line.isEmpty()) lines.append(line.toString());
-        // CR LF is one line end.
-        if (!atEnd && text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') ++i;
-        lineStart = i + 1;
-    }
-    return lines;
+    std::optional<QStringDecoder> eightBit;
+    if (!bytes.isValidUtf8()) eightBit = EightBitDecoderFor(EightBitSample(bytes));
+    ForEachLine(bytes, [&](QByteArrayView line, qsizetype number) {
+        if (isOverLong(line)) return take(QStringView(), number);
+        const QString text =
+            eightBit && !line.isValidUtf8() ? eightBit->decode(line) : QString::fromUtf8(line);
+        return takeTrimmed(text, number);
+    });
 }

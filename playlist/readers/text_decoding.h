@@ -3,7 +3,8 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
+#include <functional>
 
 // Text that is valid UTF-8 is UTF-8; anything else was written in an 8-bit code page: on Windows
 // the system's ANSI code page, elsewhere the one EightBitCodePageOf finds.
@@ -15,11 +16,20 @@ QByteArrayView WithoutUtf8Mark(QByteArrayView bytes);
 // Whether the bytes start with a byte-order mark of UTF-8, UTF-16 or UTF-32 (either byte order).
 bool StartsWithUnicodeMark(QByteArrayView bytes);
 
-// A line-based playlist's text. A byte-order mark decides the whole file; without one (or after
-// UTF-8's), each line is decoded on its own: a line of valid UTF-8 as UTF-8, every other line in
-// the 8-bit code page found over those lines, so that one line from another program can't turn
-// the rest into mojibake.
-QString DecodePlaylistBytes(QByteArrayView bytes);
+// Lines longer than this hold nothing a playlist can: an entry's longest text is its path as a file
+// URI, 3 bytes for each of the path's 4,095 (kMaxEntryBytes) and a host, and a title that long
+// would not fit on a screen either.
+inline constexpr qsizetype kMaxPlaylistLineBytes = qsizetype{16} * 1024;
 
-// The non-blank lines, without surrounding blanks, whatever the line ends (CR LF, LF or CR).
-QStringList PlaylistLines(const QString& text);
+// Takes a line of a line-based playlist and its number; false stops the reading. A line longer than
+// kMaxPlaylistLineBytes comes undecoded, as a null view, so that a file of one line of a gigabyte
+// is not held again as text.
+using PlaylistLineTaker = std::function<bool(QStringView line, qsizetype number)>;
+
+// Hands over each non-blank line of a line-based playlist's bytes, without surrounding blanks,
+// with its number (from 1, blank lines counted; CR LF, LF and CR each end a line). A byte-order
+// mark decides the whole file; without one (or after UTF-8's), each line is decoded on its own: a
+// line of valid UTF-8 as UTF-8, every other line in the 8-bit code page found over those lines, so
+// that one line from another program can't turn the rest into mojibake. The lines are decoded one
+// at a time, so that a large file is never held as a second, wider copy.
+void ForEachPlaylistLine(QByteArrayView bytes, const PlaylistLineTaker& take);

@@ -91,8 +91,8 @@ ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder) {
                 return ReadFailure(NotAPlaylistOfType(u"WPL") +
                                    QStringLiteral(" Корневой элемент не smil."));
         } else if (xml.name() == u"media") {
-            AppendEntry(contents, xml.attributes().value(QLatin1StringView("src")).toString(),
-                        playlistFolder);
+            AppendEntry(contents, xml.attributes().value(QLatin1StringView("src")), playlistFolder,
+                        xml.lineNumber());
         } else if (xml.name() == u"title" && !hasTitle) {
             hasTitle = true;
             titleDepth = 1;

@@ -104,3 +104,30 @@ TEST(OpenCommand, TakesTheFirstEntriesUpToTheLimitAndSaysSo) {
               QString("%1.mp3").arg(kMaxPlaylistEntries - 1));
     EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(), "32766.mp3");
 }
+
+// A line longer than any path would be one item of megabytes in the list, which holds the window
+// for minutes: it is left out, and the message says on which line.
+TEST(OpenCommand, LeavesOutAnOverLongEntryAndSaysOnWhichLine) {
+    const QByteArray overLong = "/m/" + QByteArray(kMaxEntryBytes, 'x');
+    QByteArray text = "#EXTM3U\r\n/m/a.mp3\r\n" + overLong + "\r\n/m/b.mp3\r\n";
+    for (int i = 0; i < 25; ++i) text += overLong + "\r\n";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString message;
+    } cases[] = {
+        {"one.m3u", "/m/a.mp3\r\n" + overLong + "\r\n/m/b.mp3\r\n",
+         "Пропущено записей длиннее 4095 байт: 1 (строка 2)."},
+        {"many.m3u", text,
+         "Пропущено записей длиннее 4095 байт: 26 (строки 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, "
+         "15, 16, 17, 18, 19, 20, 21, 22, 23 и ещё 6)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = WorkPath(c.name);
+        WriteBytes(path, c.bytes);
+        auto window = OpenMainWindow();
+        EXPECT_EQ(Open(*window, path), QStringList{c.message});
+        EXPECT_EQ(FileNamesOf(window->playlist().entries()), (QStringList{"a.mp3", "b.mp3"}));
+    }
+}

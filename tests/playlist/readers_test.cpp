@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <functional>
 
+#include "playlist/playlist_limits.h"
 #include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
 #include "tests/support/playlist_entries.h"
@@ -488,4 +490,100 @@ TEST(PlaylistFileReader, ReadsTheSampleFiles) {
     const ReadResult broken = ReadPlaylistFile(samples.filePath("broken.wpl"));
     EXPECT_FALSE(broken.contents);
     EXPECT_TRUE(broken.error.contains(u"строка 3"_s)) << broken.error.toStdString();
+}
+
+// An entry longer than any path or address can be is left out and its line noted, whatever the
+// type; what counts is the path it names, not how long its text is.
+TEST(PlaylistReaders, LeaveOutAnEntryLongerThanAnyPathAndNoteItsLine) {
+    const QString longest = "/m/" + QString(kMaxEntryBytes - 3, u'x');
+    // The list's folder and a separator before it: 14 bytes.
+    const QString relative = QString(kMaxEntryBytes - kFolder.size() - 1, u'x');
+    const struct {
+        const char* name;
+        QString entry;
+        QString path;  // empty: left out
+    } entries[] = {
+        {"the longest path", longest, longest},
+        {"one byte more", longest + "x", {}},
+        {"a line longer than any entry's text", longest + QString(qsizetype{16} * 1024, u'x'), {}},
+        {"an address one byte too long", "http://h/" + QString(kMaxEntryBytes - 8, u'x'), {}},
+        {"a file URI of the longest path, three times as long",
+         "file:///m/" + QString(kMaxEntryBytes - 3, u'x').toUtf8().toPercentEncoding("", "x"),
+         longest},
+        {"a relative entry within the limit that its folder puts over it", relative + "x", {}},
+        {"the same, one byte shorter", relative, kFolder + "/" + relative},
+    };
+    const struct {
+        Reader read;
+        const char* head;
+        std::function<QString(const QString& entry, int number)> line;
+        const char* tail;
+    } types[] = {
+        {ReadM3u, "#EXTM3U\r\n", [](const QString& entry, int) { return entry + "\r\n"; }, ""},
+        {ReadPls, "[playlist]\r\n",
+         [](const QString& entry, int number) { return u"File%1="_s.arg(number) + entry + "\r\n"; },
+         "NumberOfEntries=3\r\n"},
+        {ReadWpl, "<smil>\r\n",
+         [](const QString& entry, int) { return "<media src=\"" + entry + "\"/>\r\n"; },
+         "</smil>\r\n"},
+    };
+    for (const auto& type : types) {
+        for (const auto& c : entries) {
+            SCOPED_TRACE(testing::Message() << type.head << c.name);
+            QString text = type.head;
+            const QStringList lines = {"/m/a.mp3", c.entry, "/m/b.mp3"};
+            for (int i = 0; i < lines.size(); ++i) text += type.line(lines[i], i + 1);
+            text += type.tail;
+            const ReadResult result = type.read(text.toUtf8(), kFolder);
+            ASSERT_TRUE(result.contents) << result.error.toStdString();
+            QStringList expected = {"/m/a.mp3", c.path, "/m/b.mp3"};
+            expected.removeAll(QString());
+            EXPECT_EQ(PathsOf(result.contents->entries), Native(expected));
+            EXPECT_EQ(result.contents->overLongLines,
+                      c.path.isEmpty() ? QList<qsizetype>{3} : QList<qsizetype>{});
+        }
+    }
+}
+
+// A file of more entries than the playlist takes keeps the first of them and says that there were
+// more, rather than holding them all; a PLS takes the lowest numbers wherever they stand.
+TEST(PlaylistReaders, KeepOnlyTheEntriesThePlaylistTakes) {
+    const auto m3u = [](int count) {
+        QByteArray text;
+        for (int i = 0; i < count; ++i) text += "/m/" + QByteArray::number(i) + "\n";
+        return text;
+    };
+    // Highest numbers first, and a key naming nothing among them, so that the entries kept change
+    // as the file is read.
+    const auto pls = [](int count) {
+        QByteArray text = "[playlist]\nFile0=\n";
+        for (int i = count; i >= 1; --i)
+            text += "File" + QByteArray::number(i) + "=/m/" + QByteArray::number(i - 1) + "\n";
+        return text + "Title1=First\n";
+    };
+    const auto wpl = [](int count) {
+        QByteArray text = "<smil>";
+        for (int i = 0; i < count; ++i) text += "<media src=\"/m/" + QByteArray::number(i) + "\"/>";
+        return text + "</smil>";
+    };
+    const struct {
+        const char* name;
+        Reader read;
+        std::function<QByteArray(int)> file;
+    } types[] = {{"M3U", ReadM3u, m3u}, {"PLS", ReadPls, pls}, {"WPL", ReadWpl, wpl}};
+    for (const auto& type : types) {
+        for (const int count : {kMaxPlaylistEntries, kMaxPlaylistEntries + 2}) {
+            SCOPED_TRACE(testing::Message() << type.name << " of " << count);
+            const ReadResult result = type.read(type.file(count), kFolder);
+            ASSERT_TRUE(result.contents) << result.error.toStdString();
+            const PlaylistEntries& entries = result.contents->entries;
+            ASSERT_EQ(entries.size(), kMaxPlaylistEntries);
+            EXPECT_EQ(EntryPath(entries.first()), QDir::toNativeSeparators("/m/0"));
+            EXPECT_EQ(EntryPath(entries.last()),
+                      QDir::toNativeSeparators("/m/%1").arg(kMaxPlaylistEntries - 1));
+            EXPECT_EQ(result.contents->entriesLeftOut, count > kMaxPlaylistEntries);
+        }
+    }
+    EXPECT_EQ(ReadPls(pls(kMaxPlaylistEntries + 2), kFolder).contents->entries.first().title,
+              u"First"_s);
 }

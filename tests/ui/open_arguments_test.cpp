@@ -56,6 +56,20 @@ TEST(OpenArguments, StopsAtTheLimitWithOneMessage) {
     EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(), "a.mp3");
 }
 
+// A path handed over that is longer than any path can be names nothing; the message shows its
+// start only, as the whole of it would hold the window while the message is laid out.
+TEST(OpenArguments, NamesAnOverLongPathByItsStart) {
+    const QString overLong = "/m/" + QString(kMaxEntryBytes, u'x') + ".mp3";
+    auto window = OpenMainWindow();
+    ModalAnswer user;
+    window->openArguments({overLong});
+    EXPECT_EQ(user.messages(),
+              QStringList{"Не удалось открыть:\n" + overLong.first(100) +
+                          "… (длиннее 4095 байт)\n\nЭто не список воспроизведения, не медиафайл "
+                          "и не папка."});
+    EXPECT_EQ(window->playlist().count(), 0);
+}
+
 // The program itself, started a second time with files, hands them over and ends.
 TEST(SingleInstance, ALaterStartHandsItsFilesToTheRunningCopy) {
     const QString runtime = MakeFolder("runtime");
