@@ -26,9 +26,9 @@ Reader ReaderForFile(const QString& path) {
     return nullptr;
 }
 
-QString TooLargeReason() {
+QString TooLargeReason(qint64 limit) {
     return QStringLiteral("Файл больше %1 МБ: это не список воспроизведения.")
-        .arg(kMaxPlaylistFileBytes / 1024 / 1024);
+        .arg(limit / 1024 / 1024);
 }
 
 QString UnreadableReason(const QFile& file) {
@@ -38,12 +38,12 @@ QString UnreadableReason(const QFile& file) {
 // The file's bytes, read straight into one array of the file's size: the reader gets the only
 // copy. The size is asked again after each read, so a file that grows meanwhile is read on, up to
 // one byte more than allowed.
-QByteArray ReadBytes(QFile& file) {
+QByteArray ReadBytes(QFile& file, qint64 limit) {
     QByteArray bytes;
-    for (qint64 size = file.size(); bytes.size() < size && bytes.size() <= kMaxPlaylistFileBytes;
+    for (qint64 size = file.size(); bytes.size() < size && bytes.size() <= limit;
          size = file.size()) {
         const qsizetype done = bytes.size();
-        bytes.resize(std::min(size, kMaxPlaylistFileBytes + 1));
+        bytes.resize(std::min(size, limit + 1));
         const qint64 got = file.read(bytes.data() + done, bytes.size() - done);
         bytes.resize(done + std::max<qint64>(got, 0));
         if (got <= 0) break;
@@ -53,7 +53,7 @@ QByteArray ReadBytes(QFile& file) {
 
 }  // namespace
 
-ReadResult ReadPlaylistFile(const QString& path) {
+ReadResult ReadPlaylistFile(const QString& path, qint64 sizeLimit) {
     const QFileInfo info(path);
     const Reader read = ReaderForFile(path);
     if (!read)
@@ -61,13 +61,13 @@ ReadResult ReadPlaylistFile(const QString& path) {
             "Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."));
     if (const std::optional<QString> special = NotARegularFileReason(path))
         return ReadFailure(*special);
-    if (info.size() > kMaxPlaylistFileBytes) return ReadFailure(TooLargeReason());
+    if (info.size() > sizeLimit) return ReadFailure(TooLargeReason(sizeLimit));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return ReadFailure(UnreadableReason(file));
-    const QByteArray bytes = ReadBytes(file);
+    const QByteArray bytes = ReadBytes(file, sizeLimit);
     if (file.error() != QFileDevice::NoError) return ReadFailure(UnreadableReason(file));
-    if (bytes.size() > kMaxPlaylistFileBytes) return ReadFailure(TooLargeReason());
+    if (bytes.size() > sizeLimit) return ReadFailure(TooLargeReason(sizeLimit));
     return read(bytes, info.absolutePath());
 }

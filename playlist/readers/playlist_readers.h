@@ -57,5 +57,7 @@ ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder);
 // program is not declared to handle long paths there, and neither are the players.
 inline constexpr qint64 kMaxPlaylistFileBytes = qint64{1024} * 1024 * 1024;
 
-// Reads the file and picks the reader by its extension (.m3u and .m3u8, .pls, .wpl, any case).
-ReadResult ReadPlaylistFile(const QString& path);
+// Reads the file and picks the reader by its extension (.m3u and .m3u8, .pls, .wpl, any case). A
+// file larger than the limit is refused; one of exactly the limit is read. (The limit is given
+// only by tests, which can't afford a file of a gigabyte to show where it lies.)
+ReadResult ReadPlaylistFile(const QString& path, qint64 sizeLimit = kMaxPlaylistFileBytes);

@@ -461,6 +461,20 @@ TEST(PlaylistFileReader, ReadsAFileOfMoreThan64MiBToItsLastLine) {
     EXPECT_EQ(PathsOf(read.contents->entries), Native({"/m/first.mp3", "/m/last.mp3"}));
 }
 
+// The limit lies between the file of exactly its size, read to its last line, and the one of a
+// byte more, refused however it grows while it is read. Shown on a small limit: a file of the
+// real one would be a gigabyte to read.
+TEST(PlaylistFileReader, ReadsAFileOfExactlyTheLimitAndNoMore) {
+    const QByteArray bytes = "/m/first.mp3\n/m/last.mp3";
+    const QString file = WriteWorkFile("limit.m3u", bytes);
+    const ReadResult atLimit = ReadPlaylistFile(file, bytes.size());
+    ASSERT_TRUE(atLimit.contents) << atLimit.error.toStdString();
+    EXPECT_EQ(PathsOf(atLimit.contents->entries), Native({"/m/first.mp3", "/m/last.mp3"}));
+    const ReadResult overLimit = ReadPlaylistFile(file, bytes.size() - 1);
+    EXPECT_FALSE(overLimit.contents);
+    EXPECT_TRUE(overLimit.error.startsWith(u"Файл больше ")) << overLimit.error.toStdString();
+}
+
 // The sample files of tests/data/playlists, which also seed the fuzz targets.
 TEST(PlaylistFileReader, ReadsTheSampleFiles) {
     const QDir samples(QStringLiteral(LYRANTEL_TEST_PLAYLISTS));

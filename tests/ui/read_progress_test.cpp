@@ -16,7 +16,8 @@
 namespace {
 
 ReadResult OneEntry() {
-    return {PlaylistContents{{EntryOfPath(QStringLiteral("/m/a.mp3"))}, QString()}, QString()};
+    return {PlaylistContents{{EntryOfPath(QStringLiteral("/m/a.mp3"))}, QString(), {}, false},
+            QString()};
 }
 
 // A read that lasts until the test lets it end, as a slow disk's would. The worker may outlive
