@@ -2,7 +2,6 @@
 #include "platform/kept_playlist.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -13,6 +12,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QUndoStack>
+#include <csignal>
 
 #include "playlist/file_name_codec.h"
 #include "tests/support/isolation.h"
