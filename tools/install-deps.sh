@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev clang-tidy clang-format
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   dpkg-dev python3 desktop-file-utils
-  util-linux sox
+  util-linux sox strace
   lintian help2man appstream python3-pyatspi at-spi2-core dbus
 )
 
