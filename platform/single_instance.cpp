@@ -16,6 +16,11 @@
 
 namespace {
 
+// A hand-over carries the paths of a command line, which Linux holds to a quarter of the stack
+// limit (2 MiB with the usual 8 MiB), made absolute. Anything larger is no start of this program;
+// buffered whole, a flood of it would fill the memory and hold the window while it is decoded.
+constexpr qint64 kMaxHandOverBytes = qint64{16} * 1024 * 1024;
+
 // Paths are separated by NUL, which no path holds.
 QByteArray EncodePaths(const QStringList& paths) {
     return paths.join(QChar(u'\0')).toUtf8();
@@ -86,6 +91,9 @@ bool SingleInstance::listen() {
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = server_->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+            connect(client, &QLocalSocket::readyRead, client, [client] {
+                if (client->bytesAvailable() > kMaxHandOverBytes) client->abort();
+            });
             connect(client, &QLocalSocket::readChannelFinished, this,
                     [this, client] { deliver(DecodePaths(client->readAll())); });
         }

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -89,6 +91,36 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheRunningCopy) {
     EXPECT_EQ(later.exitCode(), 0);
     ASSERT_EQ(received.size(), 1);
     EXPECT_EQ(received[0][0].toStringList(), (QStringList{WorkPath("cwd/a.m3u"), "/m/Б b.mp3"}));
+}
+
+// A hand-over larger than any command line is dropped as it comes, never held or decoded; the copy
+// goes on taking the next one.
+TEST(SingleInstance, AHandOverLargerThanAnyCommandLineIsDropped) {
+    SingleInstance running;
+    ASSERT_TRUE(running.listen());
+    QSignalSpy received(&running, &SingleInstance::pathsReceived);
+    QLocalSocket flood;
+    flood.connectToServer(SingleInstance::defaultServerName());
+    ASSERT_TRUE(flood.waitForConnected(5000));
+    // Client and copy share this thread: each waits in turn while the other moves the bytes.
+    const QByteArray piece(1024 * 1024, 'x');
+    qint64 sent = 0;
+    const QDeadlineTimer deadline(30000);
+    while (sent <= qint64{17} * piece.size() && flood.state() == QLocalSocket::ConnectedState &&
+           !deadline.hasExpired()) {
+        if (flood.bytesToWrite() < piece.size()) sent += flood.write(piece);
+        flood.waitForBytesWritten(10);
+        QCoreApplication::processEvents();
+    }
+    flood.disconnectFromServer();
+    EXPECT_NE(flood.state(), QLocalSocket::ConnectedState) << "the copy read on past any limit";
+
+    QProcess later;
+    later.start(LYRANTEL_EXECUTABLE, {"/m/a.mp3"});
+    ASSERT_TRUE(received.wait(10000));
+    EXPECT_TRUE(later.waitForFinished(10000));
+    ASSERT_EQ(received.size(), 1);
+    EXPECT_EQ(received[0][0].toStringList(), QStringList{"/m/a.mp3"});
 }
 
 // Thousands of later starts, each naming a missing file, while the user reads the first message:
