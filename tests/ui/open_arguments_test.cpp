@@ -103,7 +103,7 @@ TEST(SingleInstance, AHandOverLargerThanAnyCommandLineIsDropped) {
     flood.connectToServer(SingleInstance::defaultServerName());
     ASSERT_TRUE(flood.waitForConnected(5000));
     // Client and copy share this thread: each waits in turn while the other moves the bytes.
-    const QByteArray piece(1024 * 1024, 'x');
+    const QByteArray piece(qsizetype{1024} * 1024, 'x');
     qint64 sent = 0;
     const QDeadlineTimer deadline(30000);
     while (sent <= qint64{17} * piece.size() && flood.state() == QLocalSocket::ConnectedState &&
