@@ -72,7 +72,6 @@ frmMain::frmMain(StartContext start)
 
     cmbPLType->addItems({QStringLiteral("M3U"), QStringLiteral("PLS"), QStringLiteral("WPL")});
     cmbPLType->setCurrentIndex(-1);  // nothing selected until the load step picks M3U
-    Dir1_Change();  // the folder list showed the start folder before it could report it
 
     wirePlaylist();
     wireHandlers();

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -72,6 +75,46 @@ TEST(Startup, RestoresTheBrowserFromWhatWasStored) {
         EXPECT_EQ(window->Dir1->path(), c.expectedFolder) << c.what;
         EXPECT_EQ(window->File1->path(), c.expectedFolder) << c.what;
         EXPECT_EQ(window->File1->items(), c.expectedFiles) << c.what;
+    }
+}
+
+// The working folder a start comes from may be huge: it is read only when the stored folder can't
+// be shown. Reading a folder opens it, which inotify reports.
+TEST(Startup, ReadsTheWorkingFolderOnlyWhenTheStoredOneCantBeShown) {
+    const QString music = MakeFolder("music", {"a.mp3"});
+    const QString work = NativeFolderPath(TestWorkFolder());
+    const struct {
+        const char* what;
+        QString stored;
+        bool workingFolderRead;
+    } cases[] = {
+        {"a stored folder", music, false},
+        {"the working folder stored", work, true},
+        {"a deleted folder", work + "/gone", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteAppSetting(Setting::Folder, c.stored);
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        ASSERT_GE(watch, 0);
+        ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(work).constData(), IN_OPEN), 0);
+        auto window = OpenMainWindow();
+        // Opening what the folder holds (the stored folder in it) is reported too, by name.
+        alignas(inotify_event) char events[4096];
+        bool opened = false;
+        for (ssize_t got; (got = read(watch, events, sizeof events)) > 0;) {
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                opened = opened || event->len == 0;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        close(watch);
+        EXPECT_EQ(opened, c.workingFolderRead);
+        EXPECT_EQ(window->Dir1->path(), c.workingFolderRead ? work : music);
+        EXPECT_EQ(window->File1->path(), window->Dir1->path());
+        EXPECT_EQ(window->File1->items(),
+                  c.workingFolderRead ? QStringList() : QStringList{"a.mp3"});
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <utility>
 
 #include "playlist/entry_path.h"
 #include "playlist/folder_listing.h"
@@ -27,18 +28,24 @@ QString DisplayName(const QString& folder, int depth) {
 
 }  // namespace
 
-FolderList::FolderList(const QString& startFolder, QWidget* parent) : TextListBox(parent) {
+FolderList::FolderList(const QString& startFolder, QWidget* parent)
+    : TextListBox(parent), startFolder_(startFolder) {
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { openRow(index.row()); });
     connect(&watch_, &FolderWatch::changed, this, &FolderList::refresh);
-    setPath(startFolder);
 }
 
 bool FolderList::setPath(const QString& folder) {
     const QString target = NativeFolderPath(folder);
-    if (target == path_) return true;
+    if (!path_.isEmpty() && target == path_) return true;  // nothing is shown before the first
     const std::optional<QStringList> subfolders = ListSubfolders(target);
-    if (!subfolders) return false;
+    if (!subfolders) {
+        // The first folder asked for can't be opened: the list shows the start folder, as it
+        // would have from the first, and reports it.
+        if (!startFolder_.isEmpty()) setPath(std::exchange(startFolder_, QString()));
+        return false;
+    }
+    startFolder_.clear();
     showFolder(target, *subfolders);
     path_ = target;
     watch_.watch(target);

@@ -10,6 +10,9 @@
 // inside the assignment, only on a real change; a folder that can't be opened changes nothing, and
 // the highlight stays on the folder shown. Sub-folders that appear or go are followed by
 // themselves.
+//
+// The start folder is listed only when the first folder asked for can't be opened: a start that
+// restores another folder never reads it (it may hold a million files).
 class FolderList : public TextListBox {
     Q_OBJECT
 public:
@@ -37,6 +40,7 @@ private:
     void openRow(int row);
     void showFolder(const QString& target, const QStringList& subfolders);
     QString path_;
+    QString startFolder_;  // until the first folder is shown
     QStringList rowPaths_;
     // The row of the folder shown: its ancestors are listed above it.
     int shownRow_ = -1;
