@@ -50,8 +50,10 @@ private:
     xcb_connection_t* connection_;
 };
 
-// Starts `program` with `arguments` in a fresh folder until its window is mapped, then ends it.
-void StartToWindow(benchmark::State& state, const QString& program, const QStringList& arguments) {
+// Starts `program` with `arguments` in a fresh folder (or the working folder given) until its
+// window is mapped, then ends it.
+void StartToWindow(benchmark::State& state, const QString& program, const QStringList& arguments,
+                   const QString& workingFolder = QString()) {
     // One connection for every run: it sees every map from its start on.
     static MapWatcher watcher;
     if (!watcher.connected()) {
@@ -76,7 +78,7 @@ void StartToWindow(benchmark::State& state, const QString& program, const QStrin
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         QProcess process;
         process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(home.path());
+        process.setWorkingDirectory(workingFolder.isEmpty() ? home.path() : workingFolder);
         watcher.drain();
         state.ResumeTiming();
 
@@ -113,6 +115,18 @@ void BM_StartToWindowWithFullPlaylist(benchmark::State& state) {
     StartToWindow(state, QStringLiteral(LYRANTEL_EXECUTABLE), {playlist});
 }
 BENCHMARK(BM_StartToWindowWithFullPlaylist)->Unit(benchmark::kMillisecond);
+
+// Started from a folder of 200,000 files, with the root folder restored (nothing stored): the
+// working folder is not the one shown, so it costs nothing.
+void BM_StartToWindowFromAHugeWorkingFolder(benchmark::State& state) {
+    QTemporaryDir folder;
+    for (int i = 0; i < 200000; ++i) {
+        QFile file(folder.filePath(QStringLiteral("track%1.mp3").arg(i)));
+        if (!file.open(QIODevice::WriteOnly)) return state.SkipWithError("cannot make the files");
+    }
+    StartToWindow(state, QStringLiteral(LYRANTEL_EXECUTABLE), {}, folder.path());
+}
+BENCHMARK(BM_StartToWindowFromAHugeWorkingFolder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
