@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-#include <sys/inotify.h>
-#include <unistd.h>
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +18,11 @@
 #include "ui/controls/skin_image.h"
 #include "ui/controls/skin_label.h"
 #include "ui/frm_tools.h"
+
+#ifdef Q_OS_LINUX
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -78,6 +81,7 @@ TEST(Startup, RestoresTheBrowserFromWhatWasStored) {
     }
 }
 
+#ifdef Q_OS_LINUX
 // The working folder a start comes from may be huge: it is read only when the stored folder can't
 // be shown. Reading a folder opens it, which inotify reports.
 TEST(Startup, ReadsTheWorkingFolderOnlyWhenTheStoredOneCantBeShown) {
@@ -117,6 +121,7 @@ TEST(Startup, ReadsTheWorkingFolderOnlyWhenTheStoredOneCantBeShown) {
                   c.workingFolderRead ? QStringList() : QStringList{"a.mp3"});
     }
 }
+#endif
 
 // A settings file as an earlier run left it, written here by hand with the key names it uses.
 TEST(Startup, ReadsEachValueFromItsKeyInTheSettingsFile) {
