@@ -57,14 +57,23 @@ void Playlist::change(const QString& what, Change change) {
     history_.push(new PlaylistStep(*this, what, std::move(before), std::move(after)));
 }
 
-void Playlist::setCurrent(int row) {
-    currentRow_ = row;
-    emit currentEntryChanged(row);
+void Playlist::select(RowSet rows, int current) {
+    selectedRows_ = std::move(rows);
+    currentRow_ = current;
+}
+
+void Playlist::setCurrentRow(int row) {
+    select(row >= 0 ? RowSet{row} : RowSet{}, row);
+}
+
+void Playlist::setSelection(RowSet rows, int current) {
+    select(std::move(rows), current);
+    emit currentEntryChanged(current);
 }
 
 void Playlist::restore(const State& state) {
     model_.setEntries(state.entries);
-    setCurrent(std::min(state.currentRow, count() - 1));
+    setSelection(state.selectedRows, state.currentRow);
 }
 
 qsizetype Playlist::append(const PlaylistEntries& entries, const QString& what) {
@@ -78,7 +87,7 @@ qsizetype Playlist::replace(const PlaylistEntries& entries, const QString& what)
     const qsizetype taken = std::min<qsizetype>(entries.size(), kMaxPlaylistEntries);
     change(what, [&] {
         model_.setEntries(entries.first(taken));
-        setCurrent(-1);
+        setSelection({}, -1);
     });
     return entries.size() - taken;
 }
@@ -86,58 +95,77 @@ qsizetype Playlist::replace(const PlaylistEntries& entries, const QString& what)
 void Playlist::clear(const QString& what) {
     change(what, [&] {
         model_.setEntries({});
-        setCurrent(-1);
+        setSelection({}, -1);
     });
 }
 
-void Playlist::removeAt(int row) {
-    if (row < 0 || row >= count()) return;
-    change(QStringLiteral("удаление"), [&] {
-        const int current = currentRow_;
-        model_.removeAt(row);
-        setCurrent(current > row ? current - 1 : std::min(current, count() - 1));
-    });
+void Playlist::removeRows(const RowSet& rows) {
+    if (rows.empty() || rows.front() < 0 || rows.back() >= count()) return;
+    const RowOrder kept = WithoutRows(count(), rows);
+    const QString what = QStringLiteral("удаление");
+    // One entry goes without a reset, so the list keeps where it was scrolled.
+    if (rows.size() == 1)
+        reorder(kept, what, [&] { model_.removeAt(rows.front()); });
+    else
+        rearrange(kept, what);
 }
 
-void Playlist::move(int from, int insertBefore) {
-    change(QStringLiteral("перемещение"), [&] {
-        const int current = currentRow_;
-        model_.move(from, insertBefore);
-        const int to = insertBefore > from ? insertBefore - 1 : insertBefore;
-        if (current == from)
-            setCurrent(to);
-        else if (current > from && current <= to)
-            setCurrent(current - 1);
-        else if (current < from && current >= to)
-            setCurrent(current + 1);
-    });
+void Playlist::moveRows(const RowSet& rows, int insertBefore) {
+    if (rows.empty() || rows.front() < 0 || rows.back() >= count()) return;
+    const RowOrder order = RowsMovedBefore(count(), rows, insertBefore);
+    if (rows.size() == 1)
+        reorder(order, QStringLiteral("перемещение"),
+                [&] { model_.move(rows.front(), insertBefore); });
+    else
+        rearrange(order, QStringLiteral("перемещение"));
 }
 
-void Playlist::moveCurrentUp() {
-    if (currentRow_ > 0) move(currentRow_, currentRow_ - 1);
+void Playlist::moveSelectedUp() {
+    rearrange(RowsMovedUp(count(), selectedRows_), QStringLiteral("перемещение"));
 }
 
-void Playlist::moveCurrentDown() {
-    if (currentRow_ >= 0 && currentRow_ + 1 < count()) move(currentRow_, currentRow_ + 2);
+void Playlist::moveSelectedDown() {
+    rearrange(RowsMovedDown(count(), selectedRows_), QStringLiteral("перемещение"));
 }
 
-int Playlist::rearrange(const RowOrder& rows, const QString& what) {
+void Playlist::followEntries(const RowOrder& rows, const State& before) {
+    std::vector<int> placeOf(before.entries.size(), -1);
+    for (int place = 0; place < static_cast<int>(rows.size()); ++place)
+        placeOf[rows[place]] = place;
+    RowSet selected;
+    for (const int row : before.selectedRows)
+        if (placeOf[row] >= 0) selected.push_back(placeOf[row]);
+    std::sort(selected.begin(), selected.end());
+    int current = before.currentRow;
+    if (current >= 0 && placeOf[current] >= 0) {
+        current = placeOf[current];
+    } else if (current >= 0) {
+        // The entry after the one that went takes its place.
+        const auto keptAbove =
+            std::count_if(rows.begin(), rows.end(), [current](int row) { return row < current; });
+        current = std::min(static_cast<int>(keptAbove), count() - 1);
+        selected = current >= 0 ? RowSet{current} : RowSet{};
+    }
+    setSelection(std::move(selected), current);
+}
+
+template <typename ModelChange>
+int Playlist::reorder(const RowOrder& rows, const QString& what, ModelChange apply) {
     const int before = count();
     const int kept = static_cast<int>(rows.size());
     const int changed = kept == before ? MovedCount(rows) : before - kept;
     if (changed == 0) return 0;
     change(what, [&] {
-        const int current = currentRow_;
-        model_.rearrange(rows);
-        const auto stays = std::find(rows.begin(), rows.end(), current);
-        if (current < 0)
-            setCurrent(-1);
-        else if (stays != rows.end())
-            setCurrent(static_cast<int>(stays - rows.begin()));
-        else
-            setCurrent(std::min(current, count() - 1));
+        // The views may report a selection of their own as the model changes.
+        const State was = state();
+        apply();
+        followEntries(rows, was);
     });
     return changed;
+}
+
+int Playlist::rearrange(const RowOrder& rows, const QString& what) {
+    return reorder(rows, what, [&] { model_.rearrange(rows); });
 }
 
 int Playlist::sortByName() {

@@ -22,10 +22,14 @@ public:
     int count() const { return model_.count(); }
     QUndoStack& history() { return history_; }
 
-    // The selected entry (-1 for none). The window reports the user's choice here; operations and
-    // steps of the history move it and say so with currentEntryChanged.
+    // The selected entries and, among them, the current one, whose details the window shows (-1
+    // for none). The window reports the user's choice here; operations and steps of the history
+    // carry both along with their entries and say so with currentEntryChanged.
     int currentRow() const { return currentRow_; }
-    void setCurrentRow(int row) { currentRow_ = row; }
+    const RowSet& selectedRows() const { return selectedRows_; }
+    void select(RowSet rows, int current);
+    // That entry alone (-1: none).
+    void setCurrentRow(int row);
 
     // The operations. Each returns what the user is told: how many entries did not fit under the
     // playlist's limit, or how many changed places or went. `what` names the step ("Отменить
@@ -35,15 +39,19 @@ public:
     // Replaces every entry with these, as far as they fit (opening a playlist file).
     qsizetype replace(const PlaylistEntries& entries, const QString& what);
     void clear(const QString& what);
-    // The entry at `row`; the one that takes its place, or the new last one, becomes current.
-    void removeAt(int row);
-    // One entry so that it stands before the entry now at `insertBefore` (the count: the end).
-    void move(int from, int insertBefore);
-    // The current entry one place up or down; nothing at either end.
-    void moveCurrentUp();
-    void moveCurrentDown();
-    // Keeps the entries at these rows in this order (playlist_order.h); the current entry stays
-    // current where it went, and when it went, the current row moves as removeAt moves it.
+    // These entries go; where the current one went, the entry after it (or the new last one)
+    // becomes current and alone selected.
+    void removeRows(const RowSet& rows);
+    void removeAt(int row) { removeRows({row}); }
+    // These entries together, in their order, so that they stand before the entry now at
+    // `insertBefore` (the count: the end).
+    void moveRows(const RowSet& rows, int insertBefore);
+    void move(int from, int insertBefore) { moveRows({from}, insertBefore); }
+    // The selected entries one place up or down; those already together at that end stay.
+    void moveSelectedUp();
+    void moveSelectedDown();
+    // Keeps the entries at these rows in this order (playlist_order.h); the selected and current
+    // entries stay so where they went, and where the current one went, it is as removeRows says.
     int rearrange(const RowOrder& rows, const QString& what);
     int sortByName();
     int sortByPath();
@@ -61,16 +69,24 @@ private:
     friend class PlaylistStep;
     struct State {
         PlaylistEntries entries;
+        RowSet selectedRows;
         int currentRow;
     };
-    State state() const { return {entries(), currentRow_}; }
+    State state() const { return {entries(), selectedRows_, currentRow_}; }
     void restore(const State& state);
-    void setCurrent(int row);
+    // Sets the selection from an operation and tells the window.
+    void setSelection(RowSet rows, int current);
+    // The selection and current entry after the entries of `before` were rearranged in this order.
+    void followEntries(const RowOrder& rows, const State& before);
+    // A rearrangement that the model applies by `apply`, which may be cheaper than a reset.
+    template <typename ModelChange>
+    int reorder(const RowOrder& rows, const QString& what, ModelChange apply);
     // Runs a change and records it as one step named `what`, unless it changed nothing.
     template <typename Change>
     void change(const QString& what, Change change);
 
     PlaylistModel model_;
     QUndoStack history_;
+    RowSet selectedRows_;
     int currentRow_ = -1;
 };

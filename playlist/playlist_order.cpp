@@ -145,3 +145,49 @@ RowOrder WithoutMissing(const PlaylistEntries& entries) {
         return ShapeOfEntry(path) == EntryShape::Address || PathExists(path);
     });
 }
+
+RowOrder WithoutRows(int count, const RowSet& rows) {
+    auto next = rows.begin();
+    return RowsThat(count, [&](int row) {
+        const bool listed = next != rows.end() && *next == row;
+        next += listed;
+        return !listed;
+    });
+}
+
+RowOrder RowsMovedBefore(int count, const RowSet& rows, int insertBefore) {
+    RowOrder order;
+    order.reserve(static_cast<std::size_t>(count));
+    const RowOrder others = WithoutRows(count, rows);
+    // The unselected rows above the insertion point stay above the moved block.
+    const auto split = std::lower_bound(others.begin(), others.end(), insertBefore);
+    order.insert(order.end(), others.begin(), split);
+    order.insert(order.end(), rows.begin(), rows.end());
+    order.insert(order.end(), split, others.end());
+    return order;
+}
+
+RowOrder RowsMovedUp(int count, const RowSet& rows) {
+    RowOrder order = AllRows(count);
+    // Positions above `stuck` hold selected rows that could not move: the next one stops below.
+    int stuck = 0;
+    for (const int row : rows) {
+        if (row > stuck)
+            std::swap(order[row - 1], order[row]);
+        else
+            stuck = row + 1;
+    }
+    return order;
+}
+
+RowOrder RowsMovedDown(int count, const RowSet& rows) {
+    RowOrder order = AllRows(count);
+    int stuck = count - 1;
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (*row < stuck)
+            std::swap(order[*row + 1], order[*row]);
+        else
+            stuck = *row - 1;
+    }
+    return order;
+}

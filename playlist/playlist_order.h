@@ -10,6 +10,9 @@
 // step of its history.
 using RowOrder = std::vector<int>;
 
+// Rows of the playlist in ascending order, each once: the selected entries.
+using RowSet = std::vector<int>;
+
 // Natural order, blind to case: "track 2" before "Track 10". Equal keys keep their order. By path
 // is by folder, then by name within each folder; by title is by the title a playlist gave the
 // entry, or by its name where it gave none.
@@ -27,3 +30,15 @@ RowOrder WithoutRepeats(const PlaylistEntries& entries);
 // Local entries whose file (or folder) doesn't exist go; addresses stay, as nothing here can
 // check them.
 RowOrder WithoutMissing(const PlaylistEntries& entries);
+
+// Every row but these, in their order.
+RowOrder WithoutRows(int count, const RowSet& rows);
+
+// These rows together, in their order, so that they stand before the row now at `insertBefore`
+// (the count: at the end); the others keep their order around them.
+RowOrder RowsMovedBefore(int count, const RowSet& rows, int insertBefore);
+
+// Each of these rows one place up (or down), past the unselected row above (below) it; rows that
+// already stand together at the top (bottom) stay, so a block keeps its shape.
+RowOrder RowsMovedUp(int count, const RowSet& rows);
+RowOrder RowsMovedDown(int count, const RowSet& rows);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Adding to, removing from, reordering and clearing the playlist: each handler is one operation
 // of the playlist document, which both lstPL (names) and lstP (folders) show.
+#include <QSignalBlocker>
+#include <algorithm>
+
 #include "playlist/dropped_files.h"
 #include "playlist/playlist_limits.h"
 #include "ui/controls/file_list.h"
@@ -14,17 +17,23 @@ void frmMain::wirePlaylist() {
     lstPL->setModelColumn(PlaylistModel::kFileNameColumn);
     lstP->setModel(&playlist_.model());
     lstP->setModelColumn(PlaylistModel::kFolderColumn);
-    // The user's choice of entry is the document's current one, and the other way round.
-    connect(lstPL, &ListBox::selectionChanged, this,
-            [this] { playlist_.setCurrentRow(lstPL->listIndex()); });
+    // The user's choice of entries is the document's selection, and the other way round; the
+    // hidden list of folders follows it.
+    connect(lstPL, &ListBox::selectionChanged, this, [this] {
+        playlist_.select(lstPL->selectedRows(), lstPL->listIndex());
+        lstP->selectRows(playlist_.selectedRows(), playlist_.currentRow());
+    });
     connect(&playlist_, &Playlist::currentEntryChanged, this, &frmMain::showCurrentEntry);
 }
 
 void frmMain::showCurrentEntry(int row) {
-    if (lstPL->listIndex() != row)
-        lstPL->setListIndex(row);  // its selection change shows the entry
-    else if (row >= 0)
-        lstPL_Click();  // another entry took the place of the one shown
+    {
+        // The list reports nothing the document doesn't already know.
+        const QSignalBlocker quiet(lstPL);
+        lstPL->selectRows(playlist_.selectedRows(), row);
+    }
+    lstP->selectRows(playlist_.selectedRows(), row);
+    if (row >= 0) lstPL_Click();
 }
 
 void frmMain::addToPlaylist(const PlaylistEntries& entries, const QString& what) {
@@ -52,11 +61,16 @@ void frmMain::lblNew_Click() {
 }
 
 void frmMain::lblDel_Click() {
-    playlist_.removeAt(lstPL->listIndex());
+    playlist_.removeRows(playlist_.selectedRows());
 }
 
 void frmMain::lstPL_MoveEntry(int from, int insertBefore) {
-    playlist_.move(from, insertBefore);
+    // A drag of a selected entry carries every selected one.
+    const RowSet& selected = playlist_.selectedRows();
+    if (std::binary_search(selected.begin(), selected.end(), from))
+        playlist_.moveRows(selected, insertBefore);
+    else
+        playlist_.move(from, insertBefore);
 }
 
 void frmMain::lstPL_FilesDropped(const QList<QUrl>& urls) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The playlist's context menu (right click or the Menu key on lstPL): the commands of the grid
-// that act on the selected entry, and the playlist document's ordering, clean-up and history
+// that act on the selected entries, and the playlist document's ordering, clean-up and history
 // commands, each also on a key.
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -43,9 +44,9 @@ void frmMain::wirePlaylistMenu() {
     remove->setShortcut(QKeySequence(Qt::Key_Delete));
     remove->setShortcutContext(Qt::WidgetShortcut);
     add(QStringLiteral("Вверх"), QKeySequence(Qt::CTRL | Qt::Key_Up),
-        [this] { playlist_.moveCurrentUp(); });
+        [this] { playlist_.moveSelectedUp(); });
     add(QStringLiteral("Вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
-        [this] { playlist_.moveCurrentDown(); });
+        [this] { playlist_.moveSelectedDown(); });
     menu->addSeparator();
     const QString moved = QStringLiteral("Переставлено записей");
     addCounted(QStringLiteral("Сортировать по имени"),
@@ -73,9 +74,10 @@ void frmMain::wirePlaylistMenu() {
 
     lstPL->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstPL, &QWidget::customContextMenuRequested, this, [this](QPoint position) {
-        const int row = lstPL->indexAt(position).row();
-        if (row >= 0) {
-            lstPL->setListIndex(row);
+        // A right click on a selected entry keeps the selection the menu's commands act on.
+        const QModelIndex item = lstPL->indexAt(position);
+        if (item.isValid() && !lstPL->selectionModel()->isSelected(item)) {
+            lstPL->setListIndex(item.row());
             lstPL_Click();
         }
         playlistMenu_->popup(lstPL->viewport()->mapToGlobal(position));

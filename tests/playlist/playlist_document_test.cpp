@@ -42,8 +42,8 @@ TEST(PlaylistDocument, EveryOperationIsOneStepThatKeepsTitlesAndLengths) {
         {"clear", [](Playlist& p) { p.clear(QStringLiteral("очистку")); }},
         {"remove", [](Playlist& p) { p.removeAt(1); }},
         {"move", [](Playlist& p) { p.move(0, 4); }},
-        {"up", [](Playlist& p) { p.moveCurrentUp(); }},
-        {"down", [](Playlist& p) { p.moveCurrentDown(); }},
+        {"up", [](Playlist& p) { p.moveSelectedUp(); }},
+        {"down", [](Playlist& p) { p.moveSelectedDown(); }},
         {"by name", [](Playlist& p) { p.sortByName(); }},
         {"by path", [](Playlist& p) { p.sortByPath(); }},
         {"by title", [](Playlist& p) { p.sortByTitle(); }},
@@ -95,6 +95,64 @@ TEST(PlaylistDocument, TheCurrentEntryFollowsItsEntry) {
     EXPECT_EQ(playlist.currentRow(), 0);
     playlist.clear(QStringLiteral("очистку"));
     EXPECT_EQ(playlist.currentRow(), -1);
+}
+
+// Several entries at once: the selection and the current entry go with their entries, through the
+// history too; where the current entry went, the one after it is current and alone selected.
+TEST(PlaylistDocument, TheSelectionFollowsItsEntries) {
+    const QStringList names = {"a", "b", "c", "d", "e", "f"};
+    const struct {
+        const char* what;
+        std::function<void(Playlist&)> change;
+        QStringList order;
+        RowSet selected;
+        int current;
+    } cases[] = {
+        {"remove", [](Playlist& p) { p.removeRows(p.selectedRows()); }, {"a", "c", "e"}, {2}, 2},
+        {"remove other entries",
+         [](Playlist& p) {
+             p.removeRows({0, 2});
+         },
+         {"b", "d", "e", "f"},
+         {0, 1, 3},
+         1},
+        {"drag",
+         [](Playlist& p) { p.moveRows(p.selectedRows(), 0); },
+         {"b", "d", "f", "a", "c", "e"},
+         {0, 1, 2},
+         1},
+        {"up",
+         [](Playlist& p) { p.moveSelectedUp(); },
+         {"b", "a", "d", "c", "f", "e"},
+         {0, 2, 4},
+         2},
+        {"down",
+         [](Playlist& p) { p.moveSelectedDown(); },
+         {"a", "c", "b", "e", "d", "f"},
+         {2, 4, 5},
+         4},
+        {"sort",
+         [](Playlist& p) {
+             p.rearrange({5, 4, 3, 2, 1, 0}, QStringLiteral("сортировку"));
+         },
+         {"f", "e", "d", "c", "b", "a"},
+         {0, 2, 4},
+         2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Playlist playlist;
+        playlist.append(EntriesOf(names, QStringList(6, "/m")));
+        playlist.select({1, 3, 5}, 3);  // b, d (current), f
+        c.change(playlist);
+        EXPECT_EQ(FileNamesOf(playlist.entries()), c.order);
+        EXPECT_EQ(playlist.selectedRows(), c.selected);
+        EXPECT_EQ(playlist.currentRow(), c.current);
+        playlist.history().undo();
+        EXPECT_EQ(FileNamesOf(playlist.entries()), names);
+        EXPECT_EQ(playlist.selectedRows(), RowSet({1, 3, 5}));
+        EXPECT_EQ(playlist.currentRow(), 3);
+    }
 }
 
 // What doesn't fit under the limit is counted, so the window can say so; nothing changed, no step.

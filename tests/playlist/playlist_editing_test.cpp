@@ -199,3 +199,77 @@ TEST(DropFiles, StopAtTheLimitAndSaySo) {
     EXPECT_EQ(FileNamesOf(window->playlist().entries()).last(), "a.mp3");
     EXPECT_EQ(user.messages(), QStringList{kPlaylistFullMessage});
 }
+
+// Several entries chosen as users choose them (a click, then Shift or Ctrl with a click, or Ctrl+A)
+// are removed, moved and dragged together, each change one step that Ctrl+Z takes back whole.
+TEST(SeveralEntries, AreRemovedMovedAndDraggedTogether) {
+    const QStringList four = {"one/a.mp3", "one/b.mp3", "one/c.mp3", "two/d.mp3"};
+    const auto click = [](frmMain& w, int row, Qt::KeyboardModifiers keys) {
+        QTest::mouseClick(w.lstPL->viewport(), Qt::LeftButton, keys, PointOnItem(w, row, true));
+    };
+    const struct {
+        const char* what;
+        std::function<void(frmMain&)> choose;
+        std::function<void(frmMain&)> change;
+        QStringList order;
+        QStringList selected;
+    } cases[] = {
+        {"one, Delete",
+         [&](frmMain& w) { click(w, 1, {}); },
+         [](frmMain& w) { QTest::keyClick(w.lstPL, Qt::Key_Delete); },
+         {"one/a.mp3", "one/c.mp3", "two/d.mp3"},
+         {"one/c.mp3"}},
+        {"Shift range, <",
+         [&](frmMain& w) { click(w, 1, {}), click(w, 2, Qt::ShiftModifier); },
+         [](frmMain& w) { ClickOn(w.control<SkinLabel>("lblDel")); },
+         {"one/a.mp3", "two/d.mp3"},
+         {"two/d.mp3"}},
+        {"all, Delete",
+         [](frmMain& w) { QTest::keyClick(w.lstPL, Qt::Key_A, Qt::ControlModifier); },
+         [](frmMain& w) { QTest::keyClick(w.lstPL, Qt::Key_Delete); },
+         {},
+         {}},
+        {"Ctrl picks, Ctrl+Up",
+         [&](frmMain& w) { click(w, 1, {}), click(w, 3, Qt::ControlModifier); },
+         [](frmMain& w) { QTest::keyClick(w.lstPL, Qt::Key_Up, Qt::ControlModifier); },
+         {"one/b.mp3", "one/a.mp3", "two/d.mp3", "one/c.mp3"},
+         {"one/b.mp3", "two/d.mp3"}},
+        {"Ctrl picks, Ctrl+Down",
+         [&](frmMain& w) { click(w, 0, {}), click(w, 2, Qt::ControlModifier); },
+         [](frmMain& w) { QTest::keyClick(w.lstPL, Qt::Key_Down, Qt::ControlModifier); },
+         {"one/b.mp3", "one/a.mp3", "two/d.mp3", "one/c.mp3"},
+         {"one/a.mp3", "one/c.mp3"}},
+        {"Shift+Down, drag to the end",
+         [&](frmMain& w) {
+             click(w, 0, {});
+             QTest::keyClick(w.lstPL, Qt::Key_Down, Qt::ShiftModifier);
+         },
+         [](frmMain& w) {
+             DropOnPlaylist(w, w.lstPL->mimeDataForItem(1), PointOnItem(w, 3, false));
+         },
+         {"one/c.mp3", "two/d.mp3", "one/a.mp3", "one/b.mp3"},
+         {"one/a.mp3", "one/b.mp3"}},
+    };
+    const auto selected = [](const frmMain& w) {
+        QStringList names;
+        for (const int row : w.lstPL->selectedRows())
+            names.append(QDir(w.lstP->item(row)).dirName() + '/' + w.lstPL->item(row));
+        return names;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto window = WindowWithFourEntries();
+        window->activateWindow();  // the window's keys work in the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->lstPL->setFocus();
+        c.choose(*window);
+        const QStringList chosen = selected(*window);
+        c.change(*window);
+        EXPECT_EQ(Entries(*window), c.order);
+        EXPECT_EQ(selected(*window), c.selected);
+        EXPECT_EQ(window->lstP->selectedRows(), window->lstPL->selectedRows());
+        QTest::keyClick(window->lstPL, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Entries(*window), four);
+        EXPECT_EQ(selected(*window), chosen);
+    }
+}

@@ -71,3 +71,32 @@ TEST(PlaylistOrder, CleanUpKeepsTheFirstOfEachPathAndAddresses) {
 #endif
     EXPECT_EQ(WithoutMissing(EntriesOf(files, folders)), RowOrder({0, 1, 2, 4, 5}));
 }
+
+// The orders behind removing and moving selected entries, on rows a..f (0..5).
+TEST(PlaylistOrder, MovesAndRemovesSelectedRowsKeepingTheOthersInOrder) {
+    const QStringList rows = {"a", "b", "c", "d", "e", "f"};
+    const struct {
+        const char* what;
+        RowOrder order;
+        QStringList expected;
+    } cases[] = {
+        {"remove one", WithoutRows(6, {2}), {"a", "b", "d", "e", "f"}},
+        {"remove scattered", WithoutRows(6, {0, 3, 5}), {"b", "c", "e"}},
+        {"remove all", WithoutRows(6, {0, 1, 2, 3, 4, 5}), {}},
+        {"block before the top", RowsMovedBefore(6, {3, 4}, 0), {"d", "e", "a", "b", "c", "f"}},
+        {"scattered to the end", RowsMovedBefore(6, {0, 2}, 6), {"b", "d", "e", "f", "a", "c"}},
+        {"dropped among themselves", RowsMovedBefore(6, {1, 3}, 2), {"a", "b", "d", "c", "e", "f"}},
+        {"dropped on itself", RowsMovedBefore(6, {2}, 3), rows},
+        {"up: a block", RowsMovedUp(6, {2, 3}), {"a", "c", "d", "b", "e", "f"}},
+        {"up: the top stays, the rest closes in",
+         RowsMovedUp(6, {0, 1, 3}),
+         {"a", "b", "d", "c", "e", "f"}},
+        {"up: gaps close one place each",
+         RowsMovedUp(6, {1, 3, 5}),
+         {"b", "a", "d", "c", "f", "e"}},
+        {"down: a block", RowsMovedDown(6, {2, 3}), {"a", "b", "e", "c", "d", "f"}},
+        {"down: the bottom stays", RowsMovedDown(6, {2, 4, 5}), {"a", "b", "d", "c", "e", "f"}},
+        {"up: nothing selected", RowsMovedUp(6, {}), rows},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Pick(rows, c.order), c.expected) << c.what;
+}

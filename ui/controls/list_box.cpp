@@ -2,6 +2,7 @@
 #include "ui/controls/list_box.h"
 
 #include <QItemSelectionModel>
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +23,8 @@ void ListBox::setModel(QAbstractItemModel* model) {
     QListView::setModel(model);
     // Each model gets a new selection model, which the signal must follow.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ListBox::selectionChanged);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ListBox::selectionChanged);
 }
 
@@ -58,8 +61,10 @@ QString ListBox::item(int position) const {
 
 int ListBox::listIndex() const {
     if (!selectionModel()) return -1;
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isSelected(current)) return current.row();
+    const std::vector<int> selected = selectedRows();
+    return selected.empty() ? -1 : selected.front();
 }
 
 void ListBox::setListIndex(int position) {
@@ -69,6 +74,33 @@ void ListBox::setListIndex(int position) {
     }
     const QModelIndex index = model()->index(position, modelColumn());
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+std::vector<int> ListBox::selectedRows() const {
+    std::vector<int> rows;
+    if (!selectionModel()) return rows;
+    // A selection is kept as ranges: Ctrl+A over a whole playlist is one.
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void ListBox::selectRows(const std::vector<int>& rows, int current) {
+    QItemSelection selection;
+    for (std::size_t first = 0; first < rows.size();) {
+        std::size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) ++last;
+        selection.select(model()->index(rows[first], modelColumn()),
+                         model()->index(rows[last], modelColumn()));
+        first = last + 1;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (current < 0 || current >= listCount()) return;
+    const QModelIndex index = model()->index(current, modelColumn());
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     scrollTo(index);
 }
 

@@ -5,9 +5,10 @@
 #include <QBrush>
 #include <QListView>
 #include <QStringList>
+#include <vector>
 
-// A single-selection list box showing one column of a model: items by position, a selected
-// position (-1 for none).
+// A list box showing one column of a model: items by position, a selected position (-1 for none).
+// It takes one selection unless it is told to take several.
 class ListBox : public QListView {
     Q_OBJECT
 public:
@@ -18,11 +19,17 @@ public:
     int listCount() const;
     QString item(int position) const;
 
+    // The current item where it is selected, else the first selected one.
     int listIndex() const;
     void setListIndex(int position);
 
+    // Every selected position, in ascending order.
+    std::vector<int> selectedRows() const;
+    // Selects these positions (ascending), `current` the one the keys move from, scrolled to.
+    void selectRows(const std::vector<int>& rows, int current);
+
 signals:
-    // The user or code selected another item (or none).
+    // The user or code selected other items (or none), or made another item current.
     void selectionChanged();
 
 protected:

@@ -20,6 +20,8 @@ QByteArray OwnerTag(const QObject* list) {
 }  // namespace
 
 PlaylistBox::PlaylistBox(QWidget* parent) : ListBox(parent) {
+    // Shift and Ctrl with a click or the arrows, and Ctrl+A, select several entries.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(true);
