@@ -28,7 +28,12 @@ frmAbout::frmAbout() : SkinnedDialog({306, 183}) {
     QFont nameFont = SkinFont(24, true);  // 18 pt at 96 dpi
     nameFont.setItalic(true);
     name->setFont(nameFont);
-    connect(control<SkinImage>("Image1"), &SkinImage::clicked, this, &frmAbout::Image1_Click);
+    setAccessibleName(QStringLiteral("О программе"));
+    // The picture that closes the window on a click is its only stop for Tab: Space closes it.
+    auto* picture = control<SkinImage>("Image1");
+    picture->setFocusPolicy(Qt::TabFocus);
+    picture->setAccessibleName(QStringLiteral("Закрыть"));
+    connect(picture, &SkinImage::clicked, this, &frmAbout::Image1_Click);
 }
 
 void frmAbout::Image1_Click() {

@@ -36,11 +36,18 @@ frmTools::frmTools(SkinImage* imgButtonN, SkinImage* imgButtonO)
     txtWAPath = control<QLineEdit>("txtWAPath");
     txtOthPlPath = control<QLineEdit>("txtOthPlPath");
     imgOK = control<SkinImage>("imgOK");
+    auto* lblOK = control<SkinLabel>("lblOK");
+    // Tab reaches OK after the three commands; Space presses it, and the button is lit while it has
+    // the focus, as under the pointer.
+    lblOK->setFocusPolicy(Qt::TabFocus);
     setTabOrder(txtMPPath, txtWAPath);
     setTabOrder(txtWAPath, txtOthPlPath);
+    setTabOrder(txtOthPlPath, lblOK);
     txtMPPath->setFocus();
+    setAccessibleName(QStringLiteral("Настройки"));
 
-    auto* lblOK = control<SkinLabel>("lblOK");
+    connect(lblOK, &SkinLabel::focusChanged, this,
+            [this](bool focused) { focused ? lblOK_MouseMove() : imgBack_MouseMove(); });
     connect(lblOK, &SkinLabel::mouseMoved, this, &frmTools::lblOK_MouseMove);
     connect(lblOK, &SkinLabel::clicked, this, &frmTools::lblOK_Click);
     connect(control<SkinImage>("imgBack"), &SkinImage::mouseMoved, this,

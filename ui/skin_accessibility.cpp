@@ -45,9 +45,13 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
 
+    // The command runs after the call returns: an assistive program waits for the answer, and a
+    // command may open a modal window that waits for the user.
     void doAction(const QString& actionName) override {
-        if (actionName == pressAction() && widget()->isEnabled())
-            emit static_cast<SkinLabel*>(widget())->clicked();
+        if (actionName != pressAction() || !widget()->isEnabled()) return;
+        auto* label = static_cast<SkinLabel*>(widget());
+        QMetaObject::invokeMethod(
+            label, [label] { emit label->clicked(); }, Qt::QueuedConnection);
     }
 };
 

@@ -5,8 +5,12 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QTest>
 
 #include "tests/support/main_window.h"
+#include "tests/support/modal_answer.h"
+#include "ui/frm_about.h"
 #include "ui/frm_tools.h"
 
 namespace {
@@ -82,6 +86,12 @@ TEST(Accessibility, ShownControlsHaveTheirRolesAndNames) {
     EXPECT_EQ(toolsChildren.value("txtMPPath")->text(QAccessible::Name), "Путь к Media Player");
     EXPECT_EQ(toolsChildren.value("txtMPPath")->role(), QAccessible::EditableText);
     EXPECT_EQ(toolsChildren.value("lblOK")->role(), QAccessible::Button);
+    // The secondary windows are named as the commands that open them.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&tools)->text(QAccessible::Name), "Настройки");
+    frmAbout about;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&about)->text(QAccessible::Name),
+              "О программе");
+    EXPECT_EQ(ChildrenOf(&about).value("Image1")->text(QAccessible::Name), "Закрыть");
 }
 
 TEST(Accessibility, PressRunsTheCommand) {
@@ -90,13 +100,26 @@ TEST(Accessibility, PressRunsTheCommand) {
     BrowseTo(*window, music);
     const auto children = ChildrenOf(window.get());
 
+    // The command runs once the call has returned, as the event loop goes on.
     children.value("lblAddAll")
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window->playlist().count(), 0);
+    QCoreApplication::processEvents();
     EXPECT_EQ(FileNamesOf(window->playlist().entries()), (QStringList{"a.mp3", "b.mp3"}));
 
     children.value("lblDelAll")
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
     EXPECT_EQ(window->playlist().count(), 0);
+
+    // A command that opens a modal window: the call returns before it opens.
+    QStringList opened;
+    ModalAnswer user([&opened](QWidget* modal) { opened.append(modal->accessibleName()); });
+    children.value("lblAbout")
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTRY_COMPARE(opened, QStringList{"О программе"});
 }

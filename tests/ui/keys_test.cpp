@@ -2,8 +2,12 @@
 // Every command label's key runs its command.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QTest>
 
 #include "tests/support/main_window.h"
@@ -144,4 +148,49 @@ TEST_F(CommandKeys, OnlyTheFocusedListShowsItsSelectionInFullColour) {
     window_->File1->setFocus();
     EXPECT_EQ(SelectedRowColour(window_->File1), focused);
     EXPECT_EQ(SelectedRowColour(window_->Dir1), unfocused);
+}
+
+// While the name box has the focus, its editing keys edit the name: the window's commands on the
+// same keys (Ctrl+Delete clears the playlist, Ctrl+Z takes back a change of it) wait until the
+// focus is elsewhere. Every other window key still runs its command from the box.
+TEST_F(CommandKeys, TheNameBoxKeepsItsEditingKeys) {
+    window_->lblAddAll_Click();
+    QLineEdit* box = window_->txtPLName;
+    const struct {
+        QKeyCombination key;
+        const char* textAfter;
+    } edits[] = {
+        {Qt::CTRL | Qt::Key_Delete, "mix"}, {Qt::CTRL | Qt::Key_Backspace, "Best "},
+        {Qt::CTRL | Qt::Key_Z, ""},         {Qt::Key_Delete, "est mix"},
+        {Qt::CTRL | Qt::Key_A, "Best mix"}, {Qt::Key_End, "Best mix"},
+    };
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(QKeySequence(edit.key).toString().toStdString());
+        box->clear();
+        box->setFocus();
+        QTest::keyClicks(box, "Best mix");
+        // The caret at the start, but for Ctrl+Backspace, which deletes the word before it.
+        QTest::keyClick(box, edit.key.key() == Qt::Key_Backspace ? Qt::Key_End : Qt::Key_Home);
+        press(box, edit.key);
+        EXPECT_EQ(box->text(), edit.textAfter);
+        EXPECT_EQ(window_->playlist().count(), 3);
+        EXPECT_EQ(window_->playlist().history().count(), 1);
+    }
+
+    // The window's keys the box takes are exactly those it edits with.
+    QStringList taken;
+    const auto takes = [box](const QKeySequence& key) {
+        QKeyEvent override(QEvent::ShortcutOverride, key[0].key(), key[0].keyboardModifiers());
+        override.ignore();
+        QApplication::sendEvent(box, &override);
+        return override.isAccepted();
+    };
+    for (const QShortcut* shortcut : window_->findChildren<QShortcut*>())
+        if (shortcut->context() == Qt::WindowShortcut && takes(shortcut->key()))
+            taken.append(shortcut->key().toString());
+    for (const QAction* action : window_->actions())
+        for (const QKeySequence& key : action->shortcuts())
+            if (takes(key)) taken.append(key.toString());
+    taken.sort();
+    EXPECT_EQ(taken, QStringList({"Ctrl+Del", "Ctrl+Shift+Z", "Ctrl+Y", "Ctrl+Z"}));
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -43,5 +46,36 @@ TEST(Pointer, OnlyALeftClickRunsACommand) {
         SCOPED_TRACE(testing::Message() << "button " << button);
         QTest::mouseClick(exit, button, {}, exit->rect().center());
         EXPECT_EQ(window->isVisible(), button != Qt::LeftButton);
+    }
+}
+
+// A double click is one click: the system delivers press, release, double click, release, and the
+// second release runs no command. ">>" adds the folder's files once.
+TEST(Pointer, ADoubleClickOnACommandLabelRunsItOnce) {
+    const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
+    auto window = OpenMainWindow();
+    BrowseTo(*window, music);
+    const auto doubleClick = [](QWidget* label) {
+        const QPointF at = label->rect().center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held =
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, at, label->mapToGlobal(at), Qt::LeftButton, held, {});
+            QApplication::sendEvent(label, &event);
+        }
+    };
+    doubleClick(window->control<SkinLabel>("lblAddAll"));
+    EXPECT_EQ(window->playlist().count(), 3);
+
+    // Every command label, its command let go of: only the clicks are counted.
+    const QList<CommandLabel*> labels = window->findChildren<CommandLabel*>();
+    ASSERT_EQ(labels.size(), 13);
+    for (CommandLabel* label : labels) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        QObject::disconnect(label, &SkinLabel::clicked, window.get(), nullptr);
+        QSignalSpy clicks(label, &SkinLabel::clicked);
+        doubleClick(label);
+        EXPECT_EQ(clicks.size(), 1);
     }
 }

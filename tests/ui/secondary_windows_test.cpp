@@ -40,13 +40,14 @@ TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
         QWindow* handle = tools.windowHandle();
         // The modal window is shown before the platform makes it active; the keys go to
         // whichever of its boxes has the focus once it is.
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             QWidget* focused = WaitForFocusIn(&tools);
-            ASSERT_NE(focused, nullptr) << "no box of the settings window has the focus";
+            ASSERT_NE(focused, nullptr) << "no control of the settings window has the focus";
             focusOrder.append(focused->objectName());
             const auto* box = qobject_cast<QLineEdit*>(focused);
             if (box && !box->hasSelectedText() && box->cursorPosition() == box->text().size())
                 caretsAtTheEnd.append(box->objectName());
+            okStates += OkPicture(*window, tools);  // lit only while OK has the focus
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         QTest::keyClick(tools.txtMPPath, Qt::Key_Escape);
@@ -61,10 +62,13 @@ TEST(SettingsWindow, FocusKeysAndTheLitOkButton) {
     });
     ClickOn(window->control<SkinLabel>("lblTools"));
     EXPECT_FALSE(tools.isVisible());
-    EXPECT_EQ(focusOrder, QStringList({"txtMPPath", "txtWAPath", "txtOthPlPath", "txtMPPath"}));
-    EXPECT_EQ(caretsAtTheEnd, focusOrder);
+    EXPECT_EQ(focusOrder,
+              QStringList({"txtMPPath", "txtWAPath", "txtOthPlPath", "lblOK", "txtMPPath"}));
+    EXPECT_EQ(caretsAtTheEnd, QStringList({"txtMPPath", "txtWAPath", "txtOthPlPath", "txtMPPath"}));
     EXPECT_TRUE(keptOpenByKeys);
-    EXPECT_EQ(okStates, "OONO");
+    EXPECT_EQ(okStates,
+              "NNNON"
+              "OONO");
     EXPECT_EQ(OkPicture(*window, tools), 'O');  // lit when it shows again
 }
 
@@ -130,4 +134,32 @@ TEST(AboutWindow, OnlyAClickOnThePictureHidesIt) {
     EXPECT_FALSE(first->isVisible());
     ClickOn(window->control<SkinLabel>("lblAbout"));
     EXPECT_EQ(window->about(), first);
+}
+
+// A keyboard user closes both windows: Tab reaches the control that closes each, and Space presses
+// it; Enter and Escape still leave them open.
+TEST(SecondaryWindows, TabAndSpaceCloseThem) {
+    auto window = OpenMainWindow();
+    for (const char* opener : {"lblTools", "lblAbout"}) {
+        SCOPED_TRACE(opener);
+        QStringList reached;
+        bool keptOpenByKeys = false;
+        ModalAnswer user([&](QWidget* modal) {
+            QWidget* focused = WaitForFocusIn(modal);
+            ASSERT_NE(focused, nullptr);
+            while (focused->focusPolicy() != Qt::TabFocus && reached.size() < 5) {
+                reached.append(focused->objectName());
+                QTest::keyClick(focused, Qt::Key_Tab);
+                focused = QApplication::focusWidget();
+            }
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+                QTest::keyClick(focused, key);
+            keptOpenByKeys = modal->isVisible();
+            QTest::keyClick(focused, Qt::Key_Space);
+            EXPECT_FALSE(modal->isVisible());
+        });
+        ClickOn(window->control<SkinLabel>(opener));
+        EXPECT_LT(reached.size(), 5) << reached.join(", ").toStdString();
+        EXPECT_TRUE(keptOpenByKeys);
+    }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls/skin_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 SkinLabel::SkinLabel(QWidget* parent) : QLabel(parent) {
@@ -24,6 +25,30 @@ void SkinLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const bool wasPressed = std::exchange(pressed_, false);
     if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void SkinLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit mousePressed(event->button(), event->globalPosition().toPoint());
+    event->accept();
+}
+
+void SkinLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void SkinLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    emit focusChanged(true);
+}
+
+void SkinLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    emit focusChanged(false);
 }
 
 void ValueLabel::setValue(const QString& value) {

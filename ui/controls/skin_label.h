@@ -13,13 +13,21 @@ public:
 signals:
     void mouseMoved();
     void mousePressed(Qt::MouseButton button, QPoint screenPoint);
-    // Left button pressed and released on this label.
+    // Left button pressed and released on this label, or Space pressed while it has the focus.
     void clicked();
+    // The label got (true) or lost the keyboard focus; only a label given a focus policy gets it.
+    void focusChanged(bool focused);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double click presses without starting a click: a double click is one
+    // click, so a command runs once.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool pressed_ = false;
