@@ -12,6 +12,7 @@
 #include "platform/single_instance.h"
 #include "platform/startup_arguments.h"
 #include "ui/frm_main.h"
+#include "ui/handed_paths_queue.h"
 #include "ui/missing_qt_texts.h"
 
 namespace {
@@ -75,12 +76,13 @@ int main(int argc, char** argv) {
     frmMain window;
     if (const QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
-    QObject::connect(&instance, &SingleInstance::pathsReceived, &window,
-                     [&window](const QStringList& paths) {
-                         window.openArguments(paths);
-                         window.raise();
-                         window.activateWindow();
-                     });
+    HandedPathsQueue handedPaths([&window](const QStringList& paths) {
+        window.openArguments(paths);
+        window.raise();
+        window.activateWindow();
+    });
+    QObject::connect(&instance, &SingleInstance::pathsReceived, &handedPaths,
+                     &HandedPathsQueue::receive);
     window.show();
     window.openArguments(request.paths);
     // Ended by the system (a session that ends), the program ends as closing its window ends it:

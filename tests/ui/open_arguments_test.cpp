@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -13,12 +14,14 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 #include "platform/single_instance.h"
 #include "playlist/playlist_limits.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
+#include "ui/handed_paths_queue.h"
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
@@ -91,6 +94,42 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheRunningCopy) {
     EXPECT_EQ(later.exitCode(), 0);
     ASSERT_EQ(received.size(), 1);
     EXPECT_EQ(received[0][0].toStringList(), (QStringList{WorkPath("cwd/a.m3u"), "/m/Б b.mp3"}));
+}
+
+// Files handed over by a later start while a modal window is open wait until it closes: nothing
+// changes under the Save dialog or the settings window.
+TEST(SingleInstance, HandedFilesWaitWhileAModalWindowIsOpen) {
+    const QString music = MakeFolder("music", {"a.mp3"});
+    SingleInstance running;
+    ASSERT_TRUE(running.listen());
+    auto window = OpenMainWindow();
+    HandedPathsQueue handedPaths(
+        [&window](const QStringList& paths) { window->openArguments(paths); });
+    QObject::connect(&running, &SingleInstance::pathsReceived, &handedPaths,
+                     &HandedPathsQueue::receive);
+    QSignalSpy received(&running, &SingleInstance::pathsReceived);
+    const std::pair<const char*, std::function<void()>> modals[] = {
+        {"settings", [&] { window->lblTools_Click(); }},
+        {"Save dialog", [&] { window->lblSave_Click(); }},
+    };
+    for (const auto& [name, open] : modals) {
+        SCOPED_TRACE(name);
+        const int before = window->playlist().count();
+        int whileOpen = -1;
+        ModalAnswer user([&](QWidget* modal) {
+            QProcess later;
+            later.start(LYRANTEL_EXECUTABLE, {music + "/a.mp3"});
+            ASSERT_TRUE(received.wait(10000));
+            whileOpen = window->playlist().count();
+            QEventLoop ending;
+            QObject::connect(&later, &QProcess::finished, &ending, &QEventLoop::quit);
+            if (later.state() != QProcess::NotRunning) ending.exec();
+            qobject_cast<QDialog*>(modal)->reject();  // the user gives the dialog up
+        });
+        open();
+        EXPECT_EQ(whileOpen, before);
+        QTRY_COMPARE(window->playlist().count(), before + 1);
+    }
 }
 
 // A hand-over larger than any command line is dropped as it comes, never held or decoded; the copy
