@@ -13,8 +13,8 @@
 #include "ui/message_box.h"
 
 void frmMain::wirePlaylist() {
-    lstPL->setModel(&playlist_.model());
-    lstPL->setModelColumn(PlaylistModel::kFileNameColumn);
+    static_assert(PlaylistModel::kFileNameColumn == 0, "lstPL shows the table's first column");
+    lstPL->showNames(&playlist_.model());
     lstP->setModel(&playlist_.model());
     lstP->setModelColumn(PlaylistModel::kFolderColumn);
     // The user's choice of entries is the document's selection, and the other way round; the

@@ -123,3 +123,23 @@ TEST(Accessibility, PressRunsTheCommand) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QTRY_COMPARE(opened, QStringList{"О программе"});
 }
+
+// A screen reader walks the playlist entry by entry: one item per entry, named by the entry, its
+// title and length in the description; the hidden folders are no items of it.
+TEST(Accessibility, ThePlaylistHasOneItemPerEntry) {
+    auto window = OpenMainWindow();
+    window->show();
+    PlaylistEntries entries =
+        EntriesOf({"track 1.wav", "track 2.wav", "x.mp3"}, {"/m/Album", "/m/Album", "/m/Other"});
+    entries[1].title = QStringLiteral("Artist - Title");
+    entries[1].seconds = 213;
+    window->playlist().append(entries);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->lstPL);
+    ASSERT_EQ(list->childCount(), 3);
+    QStringList names;
+    for (int i = 0; i < list->childCount(); ++i)
+        names.append(list->child(i)->text(QAccessible::Name));
+    EXPECT_EQ(names, QStringList({"track 1.wav", "track 2.wav", "x.mp3"}));
+    EXPECT_EQ(list->child(1)->text(QAccessible::Description), "Artist - Title (3:33)");
+    EXPECT_EQ(list->tableInterface()->columnCount(), 1);
+}

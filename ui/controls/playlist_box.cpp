@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDrag>
 #include <QDropEvent>
+#include <QIdentityProxyModel>
 #include <QMimeData>
 
 namespace {
@@ -11,6 +12,16 @@ namespace {
 // The drag of an item names this process and this list, so a drop from another window or another
 // running copy of the program is never taken for a move inside this list.
 const QString kItemFormat = QStringLiteral("application/x-lyrantel-playlist-item");
+
+// The entries' table cut to its first column, row for row: a screen reader counts the columns of
+// a list's model as items of each row.
+class FirstColumnOnly : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : 1;
+    }
+};
 
 QByteArray OwnerTag(const QObject* list) {
     return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
@@ -26,6 +37,13 @@ PlaylistBox::PlaylistBox(QWidget* parent) : ListBox(parent) {
     setAcceptDrops(true);
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::DragDrop);
+}
+
+void PlaylistBox::showNames(QAbstractItemModel* entries) {
+    auto* names = new FirstColumnOnly(this);
+    names->setSourceModel(entries);
+    setModel(names);
+    setModelColumn(0);
 }
 
 QMimeData* PlaylistBox::mimeDataForItem(int position) const {

@@ -14,6 +14,10 @@ class PlaylistBox : public ListBox {
 public:
     explicit PlaylistBox(QWidget* parent = nullptr);
 
+    // Shows the first column of the entries' table (the names) as the list's items; its other
+    // columns are no items of this list, for screen readers either.
+    void showNames(QAbstractItemModel* entries);
+
     // The data of a drag of one of this list's items (also what a test drops).
     QMimeData* mimeDataForItem(int position) const;
 
