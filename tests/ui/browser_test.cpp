@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -155,3 +156,33 @@ TEST(Browser, NamesThatAreNotUtf8CanBeOpenedAndAdded) {
     EXPECT_EQ(EncodeFileName(entry), fileBytes);
 }
 #endif
+
+// Typing a folder's first letters in the folder list highlights it, whatever its level's
+// indentation; the file list's type-ahead goes on working as before.
+TEST(Browser, TypingANameHighlightsItInTheFolderList) {
+    const QString music = MakeFolder("music", {"alpha.mp3", "beta.mp3"});
+    for (const char* sub : {"Albums", "Best of", "Singles"}) MakeFolder(QString("music/") + sub);
+    auto window = OpenMainWindow();
+    BrowseTo(*window, music);
+    const struct {
+        QWidget* list;
+        const char* typed;
+        QString highlighted;
+    } cases[] = {
+        {window->Dir1, "be", music + "/Best of"},
+        {window->Dir1, "si", music + "/Singles"},
+        {window->Dir1, "mu", music},
+        {window->File1, "be", "beta.mp3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        c.list->setFocus();
+        window->Dir1->setListIndex(0);
+        window->File1->setListIndex(0);
+        QTest::keyClicks(c.list, c.typed);
+        EXPECT_EQ(c.list == window->Dir1 ? window->Dir1->selectedFolder()
+                                         : window->File1->item(window->File1->listIndex()),
+                  c.highlighted);
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);  // the next search starts anew
+    }
+}

@@ -118,6 +118,25 @@ Qt::ItemFlags TextListModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
 }
 
+QModelIndexList TextListModel::match(const QModelIndex& start, int role, const QVariant& value,
+                                     int hits, Qt::MatchFlags flags) const {
+    const Qt::MatchFlags typeAhead = Qt::MatchStartsWith | Qt::MatchWrap;
+    if (role != Qt::DisplayRole || (flags & ~Qt::MatchCaseSensitive) != typeAhead || hits != 1 ||
+        !start.isValid())
+        return QAbstractListModel::match(start, role, value, hits, flags);
+    const QString typed = value.toString();
+    const Qt::CaseSensitivity caseSensitivity =
+        flags & Qt::MatchCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const qsizetype count = items_.size();
+    for (qsizetype step = 0; step < count; ++step) {
+        const qsizetype row = (start.row() + step) % count;
+        QStringView name = items_.at(row);
+        while (name.startsWith(u' ')) name = name.sliced(1);
+        if (name.startsWith(typed, caseSensitivity)) return {index(static_cast<int>(row))};
+    }
+    return {};
+}
+
 void TextListModel::setItems(QStringList items) {
     beginResetModel();
     items_ = std::move(items);

@@ -56,6 +56,10 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Type-ahead: the blanks that indent a row (the folder list's levels) are not part of the
+    // name typed.
+    QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits,
+                          Qt::MatchFlags flags) const override;
 
     const QStringList& items() const { return items_; }
     void setItems(QStringList items);
