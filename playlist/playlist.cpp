@@ -4,6 +4,7 @@
 #include <QUndoCommand>
 #include <algorithm>
 
+#include "playlist/playlist_find.h"
 #include "playlist/playlist_limits.h"
 
 namespace {
@@ -190,4 +191,19 @@ int Playlist::removeRepeats() {
 
 int Playlist::removeMissing() {
     return rearrange(WithoutMissing(entries()), QStringLiteral("удаление отсутствующих"));
+}
+
+int Playlist::find(const QString& text) {
+    findText_ = text;
+    return findNext();
+}
+
+int Playlist::findNext() {
+    RowSet found = FindEntries(entries(), findText_);
+    if (found.empty()) return 0;
+    const auto after = std::upper_bound(found.begin(), found.end(), currentRow_);
+    const int current = after != found.end() ? *after : found.front();
+    const int count = static_cast<int>(found.size());
+    setSelection(std::move(found), current);
+    return count;
 }

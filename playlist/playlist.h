@@ -60,6 +60,12 @@ public:
     int removeRepeats();
     int removeMissing();
 
+    // Find selects the entries that hold the text (playlist_find.h) and makes the first of them
+    // after the current entry current; find next makes the next one current, from the top again
+    // after the last. Each returns how many entries hold the text; neither is a change.
+    int find(const QString& text);
+    int findNext();
+
 signals:
     // The current row was set by an operation or a step of the history; the entry it names may be
     // another than before even where the row is the same.
@@ -89,4 +95,5 @@ private:
     QUndoStack history_;
     RowSet selectedRows_;
     int currentRow_ = -1;
+    QString findText_;
 };

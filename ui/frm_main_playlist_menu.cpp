@@ -47,6 +47,26 @@ void frmMain::wirePlaylistMenu() {
         [this] { playlist_.moveSelectedUp(); });
     add(QStringLiteral("Вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
         [this] { playlist_.moveSelectedDown(); });
+    // Find selects the entries that hold the text and says how many, in a message a screen reader
+    // reads; the focus goes to the playlist, where the keys act on what was found.
+    const auto reportFound = [this](int found) {
+        lstPL->setFocus();
+        ShowMessage(this, found > 0 ? QStringLiteral("Найдено записей: %1.").arg(found)
+                                    : QStringLiteral("Ничего не найдено."));
+    };
+    const auto find = [this, reportFound] {
+        if (const std::optional<QString> text =
+                AskText(this, QStringLiteral("Найти в названиях, именах и папках:")))
+            reportFound(playlist_.find(*text));
+    };
+    add(QStringLiteral("Найти..."), QKeySequence(Qt::CTRL | Qt::Key_F), find);
+    add(QStringLiteral("Найти далее"), QKeySequence(Qt::Key_F3), [this, find] {
+        // With nothing asked for yet, or nothing found any more, it asks.
+        if (playlist_.findNext() > 0)
+            lstPL->setFocus();
+        else
+            find();
+    });
     menu->addSeparator();
     const QString moved = QStringLiteral("Переставлено записей");
     addCounted(QStringLiteral("Сортировать по имени"),

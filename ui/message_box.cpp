@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/message_box.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <algorithm>
 
@@ -15,6 +16,14 @@ constexpr qsizetype kNamedItems = 20;
 void ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+std::optional<QString> AskText(QWidget* parent, const QString& prompt) {
+    QInputDialog box(parent);
+    box.setWindowTitle(kApplicationTitle);
+    box.setLabelText(prompt);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
 }
 
 QString ItemLines(const QStringList& items) {

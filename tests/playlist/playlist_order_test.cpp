@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "playlist/playlist_find.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "tests/support/playlist_entries.h"
@@ -99,4 +100,19 @@ TEST(PlaylistOrder, MovesAndRemovesSelectedRowsKeepingTheOthersInOrder) {
         {"up: nothing selected", RowsMovedUp(6, {}), rows},
     };
     for (const auto& c : cases) EXPECT_EQ(Pick(rows, c.order), c.expected) << c.what;
+}
+
+TEST(PlaylistFind, FindsInNamesFoldersAndTitlesBlindToCaseAndToYo) {
+    PlaylistEntries entries = EntriesOf({"Ёлка.mp3", "елка live.mp3", "track.mp3", "Other.wav"},
+                                        {"/m/a", "/m/a", "/m/Ёлки", "/m/b"});
+    entries[3].title = QStringLiteral("Artist - ЁЛКА");
+    const struct {
+        const char* text;
+        RowSet found;
+    } cases[] = {
+        {"ёлк", {0, 1, 2, 3}},  // name, name with е, folder, title
+        {"ЕЛКА", {0, 1, 3}},   {"LIVE", {1}},   {"/m/b", {3}},
+        {"artist -", {3}},     {"nothing", {}}, {"", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FindEntries(entries, c.text), c.found) << c.text;
 }

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QInputDialog>
 #include <QMenu>
 
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
+#include "ui/controls/skin_label.h"
 
 namespace {
 
@@ -108,4 +110,38 @@ TEST(PlaylistMenu, OpensOverThePlaylist) {
     QApplication::sendEvent(window->lstPL->viewport(), &menuKey);
     EXPECT_TRUE(window->playlistMenu()->isVisible());
     window->playlistMenu()->hide();
+}
+
+// "Найти..." selects every entry that holds the text and says how many; "Найти далее" steps the
+// current entry through them, from the top again after the last, and asks again once nothing holds
+// the text any more.
+TEST(PlaylistMenu, FindSelectsTheEntriesThatHoldTheTextAndStepsThroughThem) {
+    auto window = OpenMainWindow();
+    window->playlist().append(
+        EntriesOf({"Ёлка.mp3", "a.mp3", "елка live.mp3", "b.mp3"}, QStringList(4, "/m")));
+    QStringList asked;
+    ModalAnswer user([&asked](QWidget* modal) {
+        if (auto* box = qobject_cast<QInputDialog*>(modal)) {
+            asked.append(box->labelText());
+            box->setTextValue("ЕЛКА");
+        }
+    });
+    MenuItem(*window, "Найти...")->trigger();
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(user.messages(), QStringList{"Найдено записей: 2."});
+    EXPECT_EQ(window->lstPL->selectedRows(), std::vector<int>({0, 2}));
+    EXPECT_EQ(window->lstPL->currentIndex().row(), 0);
+    EXPECT_EQ(window->lblRec->value(), "1 из 4");
+    QAction* next = MenuItem(*window, "Найти далее");
+    next->trigger();
+    EXPECT_EQ(window->lstPL->currentIndex().row(), 2);
+    EXPECT_EQ(window->lblRec->value(), "3 из 4");
+    next->trigger();
+    EXPECT_EQ(window->lstPL->currentIndex().row(), 0);
+    EXPECT_EQ(asked.size(), 1);
+
+    window->playlist().removeRows({0, 2});
+    next->trigger();  // nothing holds the text: it asks again, and says so
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(user.messages().last(), "Ничего не найдено.");
 }
