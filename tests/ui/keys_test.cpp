@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTest>
+#include <cmath>
 
 #include "tests/support/main_window.h"
 #include "tests/support/modal_answer.h"
@@ -193,4 +194,38 @@ TEST_F(CommandKeys, TheNameBoxKeepsItsEditingKeys) {
             if (takes(key)) taken.append(key.toString());
     taken.sort();
     EXPECT_EQ(taken, QStringList({"Ctrl+Del", "Ctrl+Shift+Z", "Ctrl+Y", "Ctrl+Z"}));
+}
+
+// The contrast of two colours as the web's accessibility guidelines measure it (1 to 21).
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Where the focus is can be seen: the focused list's current row that no highlight shows, and an
+// empty focused list, stand out from the black skin by at least 3:1; an unfocused list shows
+// nothing of the kind.
+TEST_F(CommandKeys, TheFocusedListShowsWhereTheKeysGo) {
+    const auto leftEdgeOf = [](ListBox* list, int row) {
+        const QImage shown = list->viewport()->grab().toImage();
+        const QRect rect = row >= 0
+                               ? list->visualRect(list->model()->index(row, list->modelColumn()))
+                               : list->viewport()->rect();
+        return shown.pixelColor(rect.left(), rect.center().y());
+    };
+    const QColor black(Qt::black);
+    window_->File1->setFocus();
+    window_->File1->setCurrentIndex(window_->File1->model()->index(1, 0));
+    window_->File1->selectionModel()->clearSelection();
+    EXPECT_GE(Contrast(leftEdgeOf(window_->File1, 1), black), 3.0);
+    window_->lstPL->setFocus();  // the playlist is empty
+    EXPECT_GE(Contrast(leftEdgeOf(window_->lstPL, -1), black), 3.0);
+    EXPECT_EQ(leftEdgeOf(window_->File1, 1), black);
 }

@@ -2,6 +2,7 @@
 #include "ui/controls/list_box.h"
 
 #include <QItemSelectionModel>
+#include <QPainter>
 #include <algorithm>
 
 namespace {
@@ -36,6 +37,21 @@ void ListBox::focusInEvent(QFocusEvent* event) {
 void ListBox::focusOutEvent(QFocusEvent* event) {
     QListView::focusOutEvent(event);
     showSelectionFocused(false);
+}
+
+void ListBox::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    if (!hasFocus()) return;
+    const QModelIndex current = currentIndex();
+    QRect outline;
+    if (listCount() == 0)
+        outline = viewport()->rect();
+    else if (current.isValid() && !selectionModel()->isSelected(current))
+        outline = visualRect(current);
+    if (outline.isEmpty()) return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawRect(outline.adjusted(0, 0, -1, -1));
 }
 
 void ListBox::showSelectionFocused(bool focused) {

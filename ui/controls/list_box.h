@@ -37,6 +37,9 @@ protected:
     // dim theirs, so the keys' target can be seen.
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // The focused list outlines, in the text's colour, its current row where no highlight shows it,
+    // or itself while it is empty: the keys' target can be seen on the black skin.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showSelectionFocused(bool focused);
