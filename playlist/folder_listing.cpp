@@ -23,56 +23,60 @@
 
 namespace {
 
-enum class EntryKind { File, Folder };
-
 #ifdef Q_OS_UNIX
+enum class EntryKind { File, Folder, Other };
+
 // Qt's directory iterator skips every name that isn't valid UTF-8, so a folder from an old disk
 // would lose files that players open. Reading the directory here keeps each name's bytes (see
 // DecodeFileName), and readdir's entry type spares a stat per file.
-bool IsKind(int folderFd, const dirent& entry, EntryKind kind) {
+EntryKind KindOf(int folderFd, const dirent& entry) {
     unsigned char type = entry.d_type;
     if (type == DT_UNKNOWN || type == DT_LNK) {
         // A link counts as what it points to, as in the rest of the program.
         struct stat target {};
-        if (::fstatat(folderFd, entry.d_name, &target, 0) != 0) return false;
+        if (::fstatat(folderFd, entry.d_name, &target, 0) != 0) return EntryKind::Other;
         type = S_ISDIR(target.st_mode) ? DT_DIR : S_ISREG(target.st_mode) ? DT_REG : DT_UNKNOWN;
     }
-    return type == (kind == EntryKind::Folder ? DT_DIR : DT_REG);
+    return type == DT_DIR ? EntryKind::Folder : type == DT_REG ? EntryKind::File : EntryKind::Other;
 }
 
-template <typename Keep>
-std::optional<QStringList> ListNames(const QString& folder, EntryKind kind, Keep keep) {
+// Reads the folder once, handing each sub-folder's and each file's name to the one that wants
+// that kind (null: not wanted, and the name is never decoded). False when it can't be opened.
+template <typename TakeFolder, typename TakeFile>
+bool ReadNames(const QString& folder, TakeFolder* takeFolder, TakeFile* takeFile) {
     const QByteArray path = EncodeFileName(folder);
     // A folder that can be read but not entered lists names that can't be opened.
-    if (::access(path.constData(), R_OK | X_OK) != 0) return std::nullopt;
+    if (::access(path.constData(), R_OK | X_OK) != 0) return false;
     DIR* dir = ::opendir(path.constData());
-    if (dir == nullptr) return std::nullopt;
+    if (dir == nullptr) return false;
     const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
-    QStringList names;
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.') continue;  // hidden names, "." and ".."
-        if (!IsKind(::dirfd(dir), *entry, kind)) continue;
-        QString name = DecodeFileName(entry->d_name);
-        if (keep(name)) names.append(std::move(name));
+        const EntryKind kind = KindOf(::dirfd(dir), *entry);
+        if (kind == EntryKind::Folder && takeFolder)
+            (*takeFolder)(DecodeFileName(entry->d_name));
+        else if (kind == EntryKind::File && takeFile)
+            (*takeFile)(DecodeFileName(entry->d_name));
     }
-    SortWithoutCase(names);
-    return names;
+    return true;
 }
 #else
-template <typename Keep>
-std::optional<QStringList> ListNames(const QString& folder, EntryKind kind, Keep keep) {
+template <typename TakeFolder, typename TakeFile>
+bool ReadNames(const QString& folder, TakeFolder* takeFolder, TakeFile* takeFile) {
     const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return std::nullopt;
-    QStringList names;
-    QDirIterator it(folder,
-                    (kind == EntryKind::Folder ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return false;
+    QDir::Filters kinds = QDir::NoDotAndDotDot;
+    if (takeFolder) kinds |= QDir::Dirs;
+    if (takeFile) kinds |= QDir::Files;
+    QDirIterator it(folder, kinds);
     while (it.hasNext()) {
         it.next();
-        QString name = it.fileName();
-        if (keep(name)) names.append(std::move(name));
+        if (it.fileInfo().isDir())
+            (*takeFolder)(it.fileName());
+        else
+            (*takeFile)(it.fileName());
     }
-    SortWithoutCase(names);
-    return names;
+    return true;
 }
 #endif
 
@@ -123,12 +127,29 @@ void SortWithoutCase(QStringList& names) {
     names = std::move(sorted);
 }
 
+std::optional<FolderNames> ReadFolder(const QString& folder, const FilePatternSet* patterns,
+                                      bool subfolders) {
+    FolderNames names;
+    auto takeFolder = [&names](QString name) { names.subfolders.append(std::move(name)); };
+    auto takeFile = [&](QString name) {
+        if (patterns->matches(name)) names.files.append(std::move(name));
+    };
+    if (!ReadNames(folder, subfolders ? &takeFolder : nullptr, patterns ? &takeFile : nullptr))
+        return std::nullopt;
+    SortWithoutCase(names.subfolders);
+    SortWithoutCase(names.files);
+    return names;
+}
+
 std::optional<QStringList> ListMatchingFiles(const QString& folder,
                                              const FilePatternSet& patterns) {
-    return ListNames(folder, EntryKind::File,
-                     [&patterns](const QString& name) { return patterns.matches(name); });
+    std::optional<FolderNames> names = ReadFolder(folder, &patterns, false);
+    if (!names) return std::nullopt;
+    return std::move(names->files);
 }
 
 std::optional<QStringList> ListSubfolders(const QString& folder) {
-    return ListNames(folder, EntryKind::Folder, [](const QString&) { return true; });
+    std::optional<FolderNames> names = ReadFolder(folder, nullptr, true);
+    if (!names) return std::nullopt;
+    return std::move(names->subfolders);
 }

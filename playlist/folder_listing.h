@@ -12,4 +12,13 @@ class FilePatternSet;
 std::optional<QStringList> ListMatchingFiles(const QString& folder, const FilePatternSet& patterns);
 std::optional<QStringList> ListSubfolders(const QString& folder);
 
+// What one pass over a folder finds: its sub-folders (when asked for) and its files that match the
+// patterns (when given), each sorted as above. A browser that shows both reads the folder once.
+struct FolderNames {
+    QStringList subfolders;
+    QStringList files;
+};
+std::optional<FolderNames> ReadFolder(const QString& folder, const FilePatternSet* patterns,
+                                      bool subfolders = true);
+
 void SortWithoutCase(QStringList& names);

@@ -82,14 +82,13 @@ private:
             return std::nullopt;
         }
         if (!visited_.insert(identity).second) return std::nullopt;
-        const std::optional<QStringList> files = ListMatchingFiles(folder, patterns_);
-        std::optional<QStringList> subfolders = ListSubfolders(folder);
-        if (!files || !subfolders) {
+        std::optional<FolderNames> names = ReadFolder(folder, &patterns_);
+        if (!names) {
             result_.unreadableFolders.append(folder);
             return std::nullopt;
         }
-        takeFiles(folder, *files);
-        return subfolders;
+        takeFiles(folder, names->files);
+        return std::move(names->subfolders);
     }
 
     void takeFiles(const QString& folder, const QStringList& files) {

@@ -85,6 +85,7 @@ frmMain::frmMain(StartContext start)
 frmMain::~frmMain() = default;
 
 void frmMain::wireHandlers() {
+    Dir1->shareReadingWith(File1);
     connect(cmbPLType, &QComboBox::currentIndexChanged, this, &frmMain::cmbPLType_Click);
     connect(Drive1, &DriveList::changed, this, &frmMain::Drive1_Change);
     connect(Dir1, &FolderList::changed, this, &frmMain::Dir1_Change);

@@ -16,6 +16,7 @@
 #include "platform/settings_keys.h"
 #include "playlist/entry_path.h"
 #include "playlist/file_name_codec.h"
+#include "tests/support/folder_opens.h"
 #include "tests/support/isolation.h"
 #include "tests/support/main_window.h"
 #include "ui/controls/drive_list.h"
@@ -186,3 +187,15 @@ TEST(Browser, TypingANameHighlightsItInTheFolderList) {
         QTest::qWait(QApplication::keyboardInputInterval() + 50);  // the next search starts anew
     }
 }
+
+#ifdef Q_OS_LINUX
+// Browsing into a folder reads it once for both lists (it may hold a million files).
+TEST(Browser, AFolderIsReadOnceForBothLists) {
+    const QString music = MakeFolder("music", {"a.mp3", "b.mp3"});
+    MakeFolder("music/sub");
+    auto window = OpenMainWindow();
+    EXPECT_EQ(FolderOpensDuring(music, [&] { BrowseTo(*window, music); }), 1);
+    EXPECT_EQ(window->Dir1->items().last().trimmed(), "sub");
+    EXPECT_EQ(window->File1->items(), QStringList({"a.mp3", "b.mp3"}));
+}
+#endif

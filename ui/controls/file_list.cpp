@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls/file_list.h"
 
+#include <utility>
+
 #include "playlist/folder_listing.h"
 
 FileList::FileList(const QString& patterns, QWidget* parent)
@@ -8,8 +10,17 @@ FileList::FileList(const QString& patterns, QWidget* parent)
     connect(&watch_, &FolderWatch::changed, this, &FileList::refresh);
 }
 
+void FileList::offerFiles(const QString& folder, QStringList files) {
+    offeredFolder_ = folder;
+    offeredFiles_ = std::move(files);
+}
+
 bool FileList::setPath(const QString& folder) {
-    std::optional<QStringList> files = ListMatchingFiles(folder, patterns_);
+    // An offer is for the setPath that follows it: taken or not, it goes.
+    const bool offered = std::exchange(offeredFolder_, QString()) == folder;
+    std::optional<QStringList> files =
+        offered ? std::exchange(offeredFiles_, {}) : ListMatchingFiles(folder, patterns_);
+    offeredFiles_.clear();
     if (!files) return false;
     path_ = folder;
     setItems(std::move(*files));

@@ -14,8 +14,12 @@ public:
     FileList(const QString& patterns, QWidget* parent = nullptr);
 
     const QString& path() const { return path_; }
+    const FilePatternSet& patterns() const { return patterns_; }
     // False, and the list stays as it was, when the folder can't be opened.
     bool setPath(const QString& folder);
+    // The folder's matching files, read by the folder list in its own pass over the folder: the
+    // next setPath of that folder shows them instead of reading it again.
+    void offerFiles(const QString& folder, QStringList files);
     // Lists the folder again; the selected name stays selected while it is still there. A folder
     // that can no longer be opened leaves the list empty: none of its files can be added.
     void refresh();
@@ -23,5 +27,7 @@ public:
 private:
     FilePatternSet patterns_;
     QString path_;
+    QString offeredFolder_;
+    QStringList offeredFiles_;
     FolderWatch watch_;
 };

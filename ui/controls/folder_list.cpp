@@ -8,6 +8,7 @@
 
 #include "playlist/entry_path.h"
 #include "playlist/folder_listing.h"
+#include "ui/controls/file_list.h"
 
 namespace {
 
@@ -38,15 +39,16 @@ FolderList::FolderList(const QString& startFolder, QWidget* parent)
 bool FolderList::setPath(const QString& folder) {
     const QString target = NativeFolderPath(folder);
     if (!path_.isEmpty() && target == path_) return true;  // nothing is shown before the first
-    const std::optional<QStringList> subfolders = ListSubfolders(target);
-    if (!subfolders) {
+    std::optional<FolderNames> names = ReadFolder(target, files_ ? &files_->patterns() : nullptr);
+    if (!names) {
         // The first folder asked for can't be opened: the list shows the start folder, as it
         // would have from the first, and reports it.
         if (!startFolder_.isEmpty()) setPath(std::exchange(startFolder_, QString()));
         return false;
     }
     startFolder_.clear();
-    showFolder(target, *subfolders);
+    showFolder(target, names->subfolders);
+    if (files_) files_->offerFiles(target, std::move(names->files));
     path_ = target;
     watch_.watch(target);
     setListIndex(shownRow_);

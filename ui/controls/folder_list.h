@@ -3,6 +3,8 @@
 
 #include "playlist/entry_path.h"
 #include "ui/controls/folder_watch.h"
+
+class FileList;
 #include "ui/controls/list_box.h"
 
 // The folder list: the current folder's ancestors from the root down, the folder itself, then its
@@ -25,6 +27,9 @@ public:
     void refresh();
     // The folder of the highlighted row (an ancestor, the folder shown or a sub-folder), or empty.
     QString selectedFolder() const;
+    // The file list that shows this list's folder: setPath reads its files in the same pass over
+    // the folder and offers them to it, so a folder is read once for both lists.
+    void shareReadingWith(FileList* files) { files_ = files; }
 
 signals:
     void changed();
@@ -45,4 +50,5 @@ private:
     // The row of the folder shown: its ancestors are listed above it.
     int shownRow_ = -1;
     FolderWatch watch_;
+    FileList* files_ = nullptr;
 };
