@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPalette>
+#include <QPixmapCache>
 
 #include "playlist/file_patterns.h"
 #include "ui/controls/drive_list.h"
@@ -118,7 +119,9 @@ QPixmap ReadPicture(const QString& file) {
     return QPixmap::fromImage(reader.read());
 }
 
-QPixmap LoadSkinPicture(const QString& file) {
+namespace {
+
+QPixmap DecodeSkinPicture(const QString& file) {
     if (qGuiApp->devicePixelRatio() > 1) {
         QPixmap sharp = ReadPicture(HighDensityFile(file));
         if (!sharp.isNull()) {
@@ -127,6 +130,19 @@ QPixmap LoadSkinPicture(const QString& file) {
         }
     }
     return ReadPicture(file);
+}
+
+}  // namespace
+
+QPixmap LoadSkinPicture(const QString& file) {
+    // Decoded once for every window and control that shows it: the settings window lies on the
+    // main window's background.
+    QPixmap picture;
+    if (!QPixmapCache::find(file, &picture)) {
+        picture = DecodeSkinPicture(file);
+        QPixmapCache::insert(file, picture);
+    }
+    return picture;
 }
 
 void SetTextColour(QWidget* label, const QColor& colour) {
@@ -154,7 +170,6 @@ void SetUpSkinnedWindow(QWidget* window, QSize size) {
 QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> layout,
                                        const StartContext& start) {
     QHash<QString, QWidget*> controls;
-    QHash<QString, QPixmap> pictures;  // one pixmap per file, shared by every control showing it
     for (auto spec = layout.rbegin(); spec != layout.rend(); ++spec) {
         QWidget* control = MakeControl(*spec, window, start);
         control->setObjectName(QString::fromLatin1(spec->name));
@@ -162,9 +177,8 @@ QHash<QString, QWidget*> BuildControls(QWidget* window, std::span<const ControlS
         if (const QString name = AccessibleNameOf(spec->name); !name.isEmpty())
             control->setAccessibleName(name);
         if (spec->picture) {
-            const QString file = QString::fromLatin1(spec->picture);
-            if (!pictures.contains(file)) pictures.insert(file, LoadSkinPicture(file));
-            static_cast<SkinImage*>(control)->setPicture(pictures.value(file));
+            static_cast<SkinImage*>(control)->setPicture(
+                LoadSkinPicture(QString::fromLatin1(spec->picture)));
         }
         control->setVisible(spec->visible);
         control->raise();

@@ -32,7 +32,8 @@ QFont SkinFont(int pixelSize = 13, bool bold = false);
 inline const QColor kSkinTextColour(255, 255, 0);
 
 // A skin picture, "NAME.bmp", as the screens need it: on a high-density screen its twice as large
-// "NAME@2x.bmp", shown at the same size with twice the detail; elsewhere the file itself.
+// "NAME@2x.bmp", shown at the same size with twice the detail; elsewhere the file itself. Decoded
+// once, then shared by every window that shows it.
 QPixmap LoadSkinPicture(const QString& file);
 // A picture read as the format its suffix names, loading no image plugin.
 QPixmap ReadPicture(const QString& file);

@@ -9,6 +9,7 @@
 
 #include "tests/support/main_window.h"
 #include "ui/controls/skin_image.h"
+#include "ui/frm_tools.h"
 
 namespace {
 
@@ -155,4 +156,13 @@ TEST(Skin, EveryPictureHasATwinAtTwiceItsSize) {
         ++twins;
     }
     EXPECT_GE(twins, 9);  // the eight bitmaps and the window icon
+}
+
+// A picture is decoded once for every window: the settings window lies on the very pixmap of the
+// main window's background.
+TEST(Skin, WindowsShareTheirPictures) {
+    auto window = OpenMainWindow();
+    const auto* settingsBack = window->tools().control<SkinImage>("imgBack");
+    EXPECT_EQ(settingsBack->picture().cacheKey(), window->imgBack->picture().cacheKey());
+    EXPECT_EQ(window->imgInfo->picture().cacheKey(), window->imgBack->picture().cacheKey());
 }
