@@ -86,11 +86,11 @@ void AppendXmlEscaped(QString& buffer, QStringView text) {
 }
 
 // The entry's text part by part: its folder and name as they are, or, when the text can't hold
-// them, the one URI that names the same file.
+// them or players would misread them, the one URI that names the same file.
 template <typename Append>
 void ForEachEntryTextPart(const QString& folder, const QString& fileName, QChar separator,
                           EntryTextForm form, Append append) {
-    if (NeedsEscapedUri(folder, form) || NeedsEscapedUri(fileName, form))
+    if (NeedsEscapedEntry(folder, fileName, form) || IsMisreadAsPlainPath(folder, fileName))
         append(QStringView(EscapedUriOfEntry(JoinEntryPath(folder, fileName, separator))));
     else
         ForEachEntryPathPart(folder, fileName, separator, append);

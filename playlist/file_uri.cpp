@@ -37,6 +37,24 @@ bool NeedsEscapedUri(QStringView entry, EntryTextForm form) {
     return maybeRawBytes && HoldsRawBytes(entry);
 }
 
+bool NeedsEscapedEntry(QStringView folder, QStringView fileName, EntryTextForm form) {
+    const bool endsInBlank = !fileName.isEmpty() && fileName.back().isSpace();
+    return NeedsEscapedUri(folder, form) || NeedsEscapedUri(fileName, form) ||
+           (form == EntryTextForm::Lines && endsInBlank);
+}
+
+bool IsMisreadAsPlainPath(QStringView folder, QStringView fileName) {
+    const bool isAbsoluteLocal = ShapeOfEntry(folder) != EntryShape::Address &&
+                                 (folder.startsWith(u'/') || folder.startsWith(u'\\') ||
+                                  (folder.size() >= 2 && folder[1] == u':'));
+    if (!isAbsoluteLocal) return false;
+    const auto holdsMarker = [](QStringView text) {
+        return text.contains(u'#') || text.contains(u'%');
+    };
+    return holdsMarker(folder) || holdsMarker(fileName) ||
+           (!fileName.isEmpty() && fileName.front().isSpace());
+}
+
 QString EscapedUriOfEntry(QStringView entry) {
     switch (ShapeOfEntry(entry)) {
         case EntryShape::Address: {

@@ -3,6 +3,7 @@
 #include <limits>
 #include <vector>
 
+#include "playlist/entry_path.h"
 #include "playlist/file_uri.h"
 #include "playlist/readers/playlist_readers.h"
 #include "playlist/readers/reader_common.h"
@@ -11,26 +12,11 @@
 
 namespace {
 
-bool IsAsciiLetter(QChar c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-// "file:", "http:": a scheme is a letter and more letters, digits, "+", "-" or "."; "C:" is a
-// drive, not a scheme of one letter.
-bool HasScheme(QStringView reference) {
-    const qsizetype colon = reference.indexOf(u':');
-    if (colon < 2 || !IsAsciiLetter(reference[0])) return false;
-    for (const QChar c : reference.first(colon))
-        if (!IsAsciiLetter(c) && !c.isDigit() && c != u'+' && c != u'-' && c != u'.') return false;
-    return true;
-}
-
-// A location or an xml:base, resolved against the base URI it stands under. An absolute URI is
-// taken as it is, and so is a Windows path that some writers put in place of a URI.
+// A location or an xml:base, resolved against the base URI it stands under. An absolute URI
+// ("file:", "http:") is taken as it is, and so is a Windows path (a drive's, a server's) that some
+// writers put in place of a URI.
 QString ResolveReference(const QString& base, QString reference) {
-    const bool isDrivePath = reference.size() >= 2 && IsAsciiLetter(reference[0]) &&
-                             (reference[1] == u':' || reference[1] == u'|');
-    if (HasScheme(reference) || isDrivePath || reference.startsWith(u"\\\\")) return reference;
+    if (SchemeLength(reference) > 0 || reference.startsWith(u"\\\\")) return reference;
     // Relative entries written on Windows may use backslashes ("..\Music\a.mp3").
     reference.replace(u'\\', u'/');
     return QUrl(base).resolved(QUrl(reference, QUrl::TolerantMode)).toString(QUrl::FullyEncoded);
