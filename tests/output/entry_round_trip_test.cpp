@@ -65,15 +65,15 @@ QStringList WriteAndRead(const QString& path, PlaylistType type, PlaylistTarget 
 }
 
 // The entries as they come back from a text of the type: as they were, except that XSPF, which
-// writes every local entry as a file URI, gives a Windows path on another system back with "/", as
+// writes every local entry as a file URI, gives a Windows path back in this system's separators, as
 // any file URI does: the same file.
 QStringList ReadBack(PlaylistType type, QStringList entries) {
-#ifndef Q_OS_WIN
     if (type == PlaylistType::XSPF) {
-        for (QString& entry : entries)
-            if (ShapeOfEntry(entry) == EntryShape::WindowsPath) entry.replace(u'\\', u'/');
+        for (QString& entry : entries) {
+            if (ShapeOfEntry(entry) == EntryShape::WindowsPath)
+                entry = QDir::toNativeSeparators(entry.replace(u'\\', u'/'));
+        }
     }
-#endif
     return entries;
 }
 
