@@ -105,7 +105,7 @@ QString ResolveEntryLocation(const QString& entry, const QString& playlistFolder
     if (!isFileUri && ShapeOfEntry(entry) == EntryShape::Address) return entry;
     const QString path = isFileUri ? LocalPathOfFileUri(entry) : entry;
     if (path.isEmpty()) return QString();
-    const QString resolved = ResolvePath(path, playlistFolder);
+    QString resolved = ResolvePath(path, playlistFolder);
     // Some players write a plain path escaped as a URI's ("Music/with%20space.mp3" in a relative
     // M3U): where the path as written names no file and the decoded one does, that one is meant.
     if (isFileUri || !HoldsPercentEscape(path) || PathExists(resolved)) return resolved;

@@ -88,7 +88,7 @@ public:
             ++passedOver_;
             return true;
         }
-        const std::optional<Role> role = RoleOf(xml);
+        const std::optional<Role> role = roleOf(xml);
         if (!role) {
             if (open_.empty()) return false;
             ++passedOver_;
@@ -164,7 +164,7 @@ private:
     };
 
     // The role of the element that starts here, none when it is passed over.
-    std::optional<Role> RoleOf(const QXmlStreamReader& xml) const {
+    std::optional<Role> roleOf(const QXmlStreamReader& xml) const {
         if (open_.empty())
             return IsXspfElement(xml, u"playlist") ? std::optional(Role::Playlist) : std::nullopt;
         const auto firstOf = [&](QStringView name, Role role, bool seen) -> std::optional<Role> {
