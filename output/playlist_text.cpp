@@ -205,11 +205,14 @@ void AppendWpl(QString& buffer, const PlaylistEntries& entries, const QString& t
 }
 
 // The location of an entry: an address as it is, a local path as the "file://" URI of its bytes on
-// disk, which every player resolves the same way whatever the name holds.
+// disk, which every player resolves the same way whatever the name holds. That URI is plain ASCII
+// without markup characters, so it needs no XML escaping.
 void AppendXspfLocation(QString& buffer, const PlaylistEntry& entry, QChar separator) {
     const QString path = JoinEntryPath(entry.folder, entry.fileName, separator);
-    AppendXmlEscaped(buffer,
-                     ShapeOfEntry(path) == EntryShape::Address ? path : EscapedUriOfEntry(path));
+    if (ShapeOfEntry(path) == EntryShape::Address)
+        AppendXmlEscaped(buffer, path);
+    else
+        AppendEscapedUriOfEntry(buffer, path);
 }
 
 // XSPF has no form for an unknown length or a stream's: only a length of a second or more is

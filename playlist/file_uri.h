@@ -28,3 +28,5 @@ bool IsMisreadAsPlainPath(QStringView folder, QStringView fileName);
 // "file://srv/s/x"). An address keeps its form and only the characters a line can't hold are
 // escaped.
 QString EscapedUriOfEntry(QStringView entry);
+// The same URI appended to a text, without a string of its own.
+void AppendEscapedUriOfEntry(QString& text, QStringView entry);
