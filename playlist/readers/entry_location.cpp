@@ -81,11 +81,6 @@ QString ResolveAgainstFolder(QString relative, const QString& folder) {
         QDir::cleanPath(QDir::fromNativeSeparators(folder) + u'/' + relative));
 }
 
-QString ResolvePath(const QString& path, const QString& playlistFolder) {
-    if (IsAbsolute(path)) return QDir::toNativeSeparators(path);
-    return ResolveAgainstFolder(path, playlistFolder);
-}
-
 bool IsHexDigit(QChar c) {
     return c.isDigit() || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
@@ -105,10 +100,16 @@ QString ResolveEntryLocation(const QString& entry, const QString& playlistFolder
     if (!isFileUri && ShapeOfEntry(entry) == EntryShape::Address) return entry;
     const QString path = isFileUri ? LocalPathOfFileUri(entry) : entry;
     if (path.isEmpty()) return QString();
-    QString resolved = ResolvePath(path, playlistFolder);
+    const bool isAbsolute = IsAbsolute(path);
+    // An escape decodes within a name: a relative path stays relative ("%2Fetc" is no root).
+    const auto resolve = [&](const QString& written) {
+        return isAbsolute ? QDir::toNativeSeparators(written)
+                          : ResolveAgainstFolder(written, playlistFolder);
+    };
+    QString resolved = resolve(path);
     // Some players write a plain path escaped as a URI's ("Music/with%20space.mp3" in a relative
     // M3U): where the path as written names no file and the decoded one does, that one is meant.
     if (isFileUri || !HoldsPercentEscape(path) || PathExists(resolved)) return resolved;
-    const QString decoded = ResolvePath(PercentDecoded(path), playlistFolder);
+    QString decoded = resolve(PercentDecoded(path));
     return PathExists(decoded) ? decoded : resolved;
 }
