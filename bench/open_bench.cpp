@@ -37,7 +37,7 @@ void BM_OpenFullPlaylist(benchmark::State& state) {
         benchmark::DoNotOptimize(window.lstPL->listCount());
     }
 }
-BENCHMARK(BM_OpenFullPlaylist)->ArgName("type")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenFullPlaylist)->ArgName("type")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // A full M3U written by an older program in Windows-1251, every line Cyrillic: each line is
 // checked, the code page is detected over the whole text, and every line decoded with it.

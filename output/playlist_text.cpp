@@ -86,11 +86,11 @@ void AppendXmlEscaped(QString& buffer, QStringView text) {
 }
 
 // The entry's text part by part: its folder and name as they are, or, when the text can't hold
-// them, the one URI that names the same file.
+// them or players would misread them, the one URI that names the same file.
 template <typename Append>
 void ForEachEntryTextPart(const QString& folder, const QString& fileName, QChar separator,
                           EntryTextForm form, Append append) {
-    if (NeedsEscapedUri(folder, form) || NeedsEscapedUri(fileName, form))
+    if (NeedsEscapedEntry(folder, fileName, form) || IsMisreadAsPlainPath(folder, fileName))
         append(QStringView(EscapedUriOfEntry(JoinEntryPath(folder, fileName, separator))));
     else
         ForEachEntryPathPart(folder, fileName, separator, append);
@@ -204,6 +204,53 @@ void AppendWpl(QString& buffer, const PlaylistEntries& entries, const QString& t
     AppendLine(buffer, u"</smil>");
 }
 
+// The location of an entry: an address as it is, a local path as the "file://" URI of its bytes on
+// disk, which every player resolves the same way whatever the name holds. That URI is plain ASCII
+// without markup characters, so it needs no XML escaping.
+void AppendXspfLocation(QString& buffer, const PlaylistEntry& entry, QChar separator) {
+    const QString path = JoinEntryPath(entry.folder, entry.fileName, separator);
+    if (ShapeOfEntry(path) == EntryShape::Address)
+        AppendXmlEscaped(buffer, path);
+    else
+        AppendEscapedUriOfEntry(buffer, path);
+}
+
+// XSPF has no form for an unknown length or a stream's: only a length of a second or more is
+// written, in milliseconds.
+void AppendXspfTrack(QString& buffer, const PlaylistEntry& entry, QChar separator) {
+    AppendLine(buffer, u"<track>");
+    buffer += u"<location>";
+    AppendXspfLocation(buffer, entry, separator);
+    AppendLine(buffer, u"</location>");
+    if (entry.title) {
+        buffer += u"<title>";
+        AppendXmlEscaped(buffer, *entry.title);
+        AppendLine(buffer, u"</title>");
+    }
+    if (SecondsOf(entry) > 0) {
+        buffer += u"<duration>";
+        AppendNumber(buffer, qsizetype{SecondsOf(entry)} * 1000);
+        AppendLine(buffer, u"</duration>");
+    }
+    AppendLine(buffer, u"</track>");
+}
+
+// Plain-ASCII XML like WPL's, so that the declared UTF-8 holds whatever the file's encoding.
+void AppendXspf(QString& buffer, const PlaylistEntries& entries, const QString& title,
+                QChar separator) {
+    AppendLine(buffer, u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    AppendLine(buffer, u"<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\">");
+    if (!title.isEmpty()) {
+        buffer += u"<title>";
+        AppendXmlEscaped(buffer, title);
+        AppendLine(buffer, u"</title>");
+    }
+    AppendLine(buffer, u"<trackList>");
+    for (const PlaylistEntry& entry : entries) AppendXspfTrack(buffer, entry, separator);
+    AppendLine(buffer, u"</trackList>");
+    AppendLine(buffer, u"</playlist>");
+}
+
 // One allocation for the whole text instead of a doubling series over megabytes.
 qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const PlaylistEntries& entries,
                           const QString& title) {
@@ -211,8 +258,9 @@ qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const Playli
     const bool isSaveFile = target == PlaylistTarget::SaveFile;
     for (const PlaylistEntry& entry : entries) {
         textLength += entry.folder.size() + 1 + entry.fileName.size();
-        if (isSaveFile && type != PlaylistType::WPL && entry.title)
-            textLength += entry.title->size();
+        if (type == PlaylistType::XSPF || (isSaveFile && type != PlaylistType::WPL)) {
+            if (entry.title) textLength += entry.title->size();
+        }
     }
     qsizetype perEntry = 0;
     switch (type) {
@@ -224,6 +272,9 @@ qsizetype EstimatedLength(PlaylistType type, PlaylistTarget target, const Playli
             break;
         case PlaylistType::WPL:
             perEntry = 17;
+            break;
+        case PlaylistType::XSPF:
+            perEntry = 80;
             break;
     }
     return textLength + perEntry * entries.size() + title.size() + 200;
@@ -243,6 +294,9 @@ void AppendPlaylistLines(QString& buffer, PlaylistType type, PlaylistTarget targ
             break;
         case PlaylistType::WPL:
             AppendWpl(buffer, entries, title, separator);
+            break;
+        case PlaylistType::XSPF:
+            AppendXspf(buffer, entries, title, separator);
             break;
     }
 }

@@ -37,9 +37,10 @@ const char* const kCommandKeysText =
 StartupRequest ReadStartupArguments(const QStringList& arguments, const QString& workingFolder) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Composes media playlists (M3U, PLS, WPL).\n\n"
-                       "A playlist file (.m3u, .m3u8, .pls, .wpl) is opened, media files are "
-                       "added to the playlist,\na folder is shown in the file browser.\n\n") +
+        QStringLiteral(
+            "Composes media playlists (M3U, PLS, WPL, XSPF).\n\n"
+            "A playlist file (.m3u, .m3u8, .pls, .wpl, .xspf) is opened, media files are "
+            "added to the playlist,\na folder is shown in the file browser.\n\n") +
         QString::fromUtf8(kCommandKeysText));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

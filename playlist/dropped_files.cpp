@@ -7,6 +7,7 @@
 #include "playlist/file_name_codec.h"
 #include "playlist/file_patterns.h"
 #include "playlist/folder_listing.h"
+#include "playlist/media_files.h"
 #include "playlist/regular_file.h"
 
 namespace {
@@ -35,7 +36,7 @@ PlaylistEntries CollectDroppedMedia(const QList<QUrl>& urls, const FilePatternSe
             continue;
         }
         const SplitPath split = SplitEntryPath(QDir::toNativeSeparators(path));
-        if (RegularFileSize(path) && patterns.matches(split.fileName))
+        if (RegularFileSize(path) && IsNamedMediaFile(path, patterns))
             entries.append({NativeFolderPath(split.folder), split.fileName, {}, {}});
     }
     return entries;

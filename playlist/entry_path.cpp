@@ -7,16 +7,12 @@ bool IsAsciiLetter(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
-// "scheme://": a letter, then letters, digits, "+", "-" or "."; two characters at least, so that
-// "C://x" stays a drive path. The position after "://", or -1.
+// "scheme://", the scheme two characters at least, so that "C://x" stays a drive path. The position
+// after "://", or -1.
 qsizetype AddressAuthorityStart(QStringView text) {
-    const qsizetype colon = text.indexOf(u"://");
-    if (colon < 2 || !IsAsciiLetter(text[0])) return -1;
-    for (QChar c : text.first(colon)) {
-        if (!IsAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
-            return -1;
-    }
-    return colon + 3;
+    const qsizetype scheme = SchemeLength(text);
+    if (scheme < 2 || !text.sliced(scheme).startsWith(u"://")) return -1;
+    return scheme + 3;
 }
 
 bool HasDrive(QStringView text) {
@@ -58,6 +54,17 @@ bool IsRootFolder(QStringView folder, EntryShape shape) {
 }
 
 }  // namespace
+
+qsizetype SchemeLength(QStringView text) {
+    if (text.isEmpty() || !IsAsciiLetter(text[0])) return 0;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u':') return i;
+        if (!IsAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
+            return 0;
+    }
+    return 0;
+}
 
 EntryShape ShapeOfEntry(QStringView text) {
     if (AddressAuthorityStart(text) >= 0) return EntryShape::Address;

@@ -11,6 +11,10 @@
 enum class EntryShape { Address, WindowsPath, PosixPath };
 EntryShape ShapeOfEntry(QStringView text);
 
+// The length of the scheme that starts the text ("http" of "http:x.mp3", "c" of "c:a.wav"): a
+// letter, then letters, digits, "+", "-" or ".", up to a colon; 0 when the text starts with none.
+qsizetype SchemeLength(QStringView text);
+
 // The separator a join puts between a folder of this text's shape and a name: "/" in an address,
 // "\" in a Windows path, and the given one (the system's own) in any other.
 QChar JoinSeparatorFor(QStringView folder, QChar separator);

@@ -11,9 +11,22 @@
 enum class EntryTextForm { Lines, Xml };
 bool NeedsEscapedUri(QStringView entry, EntryTextForm form);
 
+// Whether the text can hold the entry of this folder and name only as a percent-escaped URI: where
+// either part needs one, and in a line-based text where the name ends in a blank, which every
+// reader trims off with the line's end.
+bool NeedsEscapedEntry(QStringView folder, QStringView fileName, EntryTextForm form);
+
+// Whether common players misread the absolute local path of this folder and name written as it
+// is: they take a "#" for the start of a fragment, a "%" for an escape, and lose a blank that
+// starts the name. Such an entry, too, is written as a percent-escaped URI, which every player
+// reads as the one file. Addresses and relative paths are not concerned.
+bool IsMisreadAsPlainPath(QStringView folder, QStringView fileName);
+
 // The entry as a URI that players resolve to the same file: a local path becomes a "file://" URI of
 // its bytes on disk with everything but unreserved characters and "/" percent-escaped
 // ("/a\nb.mp3" -> "file:///a%0Ab.mp3", "D:\x.mp3" -> "file:///D:/x.mp3", "\\srv\s\x" ->
 // "file://srv/s/x"). An address keeps its form and only the characters a line can't hold are
 // escaped.
 QString EscapedUriOfEntry(QStringView entry);
+// The same URI appended to a text, without a string of its own.
+void AppendEscapedUriOfEntry(QString& text, QStringView entry);

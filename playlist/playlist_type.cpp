@@ -11,6 +11,8 @@ QString PlaylistExtension(PlaylistType type) {
             return QStringLiteral("pls");
         case PlaylistType::WPL:
             return QStringLiteral("wpl");
+        case PlaylistType::XSPF:
+            return QStringLiteral("xspf");
     }
     return {};
 }

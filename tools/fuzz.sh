@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=build-fuzz
-readers=(m3u pls wpl)
+readers=(m3u pls wpl xspf)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j1 --target "${readers[@]/#/fuzz_}"

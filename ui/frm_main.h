@@ -98,6 +98,8 @@ public:
     void lstPL_SavePortable();
     // The Save dialog, then the playlist with each entry's length and title read from its tags.
     void lstPL_SaveWithTags();
+    // The Save dialog, then the playlist as XSPF, a type the selector doesn't offer.
+    void lstPL_SaveXspf();
     void lblOpen_Click();
     // Replaces the playlist with the file's entries, or says why the file can't be opened. The
     // whole file is read before anything changes: a file that can't be read, or whose reading the

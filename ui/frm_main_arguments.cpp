@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Files and folders handed to the program ("Open with", the command line, a later start): each in
-// order, a playlist opened as "Открыть" does, media files added, a folder shown in the browser.
+// order, a playlist opened as "Открыть" does, media files (any audio or video) added, a folder
+// shown in the browser.
 #include <QFileInfo>
 
 #include "platform/drive_roots.h"
 #include "playlist/entry_path.h"
 #include "playlist/file_patterns.h"
+#include "playlist/media_files.h"
 #include "playlist/playlist_limits.h"
 #include "playlist/playlist_type.h"
 #include "ui/controls/drive_list.h"
@@ -52,7 +54,7 @@ void frmMain::openArguments(const QStringList& paths) {
         } else if (info.isFile() && PlaylistTypeOfFile(path)) {
             addPending();
             OpenPlaylistFile(path);
-        } else if (info.isFile() && mediaPatterns.matches(info.fileName())) {
+        } else if (info.isFile() && IsNamedMediaFile(path, mediaPatterns)) {
             media.append({NativeFolderPath(info.absolutePath()), info.fileName(), {}, {}});
         } else {
             notOpened.append(path);

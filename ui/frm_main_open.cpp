@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // "Открыть": an existing playlist file replaces the playlist, and the type selector (and for WPL
-// the name box) follows the file.
+// and XSPF the name box) follows the file.
 #include <QComboBox>
 #include <QLineEdit>
 #include <algorithm>
@@ -14,8 +14,8 @@
 namespace {
 
 const QString kOpenFilter = QStringLiteral(
-    "Списки воспроизведения (*.m3u *.m3u8 *.pls *.wpl)|*.m3u;*.m3u8;*.pls;*.wpl"
-    "|M3U|*.m3u;*.m3u8|PLS|*.pls|WPL|*.wpl");
+    "Списки воспроизведения (*.m3u *.m3u8 *.pls *.wpl *.xspf)|*.m3u;*.m3u8;*.pls;*.wpl;*.xspf"
+    "|M3U|*.m3u;*.m3u8|PLS|*.pls|WPL|*.wpl|XSPF|*.xspf");
 
 // A message naming thousands of lines would not fit on the screen.
 constexpr qsizetype kOverLongLinesNamed = 20;
@@ -49,8 +49,10 @@ void frmMain::OpenPlaylistFile(const QString& path) {
     // The reader took the file by its extension, so it names one of the types.
     const PlaylistType type = PlaylistTypeOfFile(path).value_or(PlaylistType::M3U);
     replacePlaylist(*contents, QStringLiteral("открытие"));
-    cmbPLType->setCurrentIndex(static_cast<int>(type));
-    if (type == PlaylistType::WPL) txtPLName->setText(contents->title);
+    // The selector keeps its type for an XSPF, which it doesn't offer.
+    if (IsSelectorType(type)) cmbPLType->setCurrentIndex(static_cast<int>(type));
+    if (type == PlaylistType::WPL || type == PlaylistType::XSPF)
+        txtPLName->setText(contents->title);
 }
 
 std::optional<PlaylistContents> frmMain::readPlaylistWithProgress(const QString& path) {

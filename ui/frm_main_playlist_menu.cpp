@@ -88,6 +88,7 @@ void frmMain::wirePlaylistMenu() {
         &frmMain::lstPL_SavePortable);
     add(QStringLiteral("Сохранить с тегами..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
         &frmMain::lstPL_SaveWithTags);
+    menu->addAction(QStringLiteral("Сохранить как XSPF..."), this, &frmMain::lstPL_SaveXspf);
     add(QStringLiteral("Восстановить прошлый список"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &frmMain::lstPL_RestoreKept);
     playlistMenu_ = menu;

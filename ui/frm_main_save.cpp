@@ -52,6 +52,15 @@ QString frmMain::askSavePath(PlaylistType type) {
     return dlg.showSave(this) ? dlg.fileName() : QString();
 }
 
+// "Сохранить как XSPF...": the saved text of the type that carries titles and lengths to every
+// player, while the selector keeps offering the types of old.
+void frmMain::lstPL_SaveXspf() {
+    const QString path = askSavePath(PlaylistType::XSPF);
+    if (path.isEmpty()) return;
+    ComposePlaylistText(PlaylistType::XSPF, PlaylistTarget::SaveFile);
+    reportSave(path, WriteOutputBuffer(path));
+}
+
 // "Сохранить для переноса...": the place comes first, as the entries are written relative to it.
 void frmMain::lstPL_SavePortable() {
     const PlaylistType type = selectedPlaylistType();

@@ -5,6 +5,7 @@
 
 #include "playlist/entry_path.h"
 #include "playlist/file_name_codec.h"
+#include "playlist/regular_file.h"
 #ifdef Q_OS_WIN
 #include "playlist/readers/text_decoding.h"
 #endif
@@ -35,10 +36,20 @@ bool IsFileUri(QStringView entry) {
     return entry.startsWith(u"file:", Qt::CaseInsensitive);
 }
 
+// The path with its "%XX" escapes decoded, as a file URI's path is. On POSIX the decoded bytes are
+// the name's bytes on disk, kept exactly even when they aren't UTF-8; on Windows they follow the
+// same UTF-8 or code page rule as the file's text.
+QString PercentDecoded(const QString& path) {
+    const QByteArray bytes = QByteArray::fromPercentEncoding(path.toUtf8());
+#ifdef Q_OS_WIN
+    return DecodeText(bytes);
+#else
+    return DecodeFileName(bytes);
+#endif
+}
+
 // "file:///home/u/a%20b.mp3" -> "/home/u/a b.mp3", "file:///C:/x" -> "C:/x",
-// "file://server/share/x" -> "//server/share/x". On POSIX the percent-decoded bytes are the name's
-// bytes on disk, kept exactly even when they aren't UTF-8; on Windows they follow the same UTF-8 or
-// code page rule as the file's text.
+// "file://server/share/x" -> "//server/share/x".
 QString LocalPathOfFileUri(QStringView uri) {
     QStringView rest = uri.sliced(5);
     QString path;
@@ -53,12 +64,7 @@ QString LocalPathOfFileUri(QStringView uri) {
     } else {
         path = rest.toString();
     }
-    const QByteArray bytes = QByteArray::fromPercentEncoding(path.toUtf8());
-#ifdef Q_OS_WIN
-    QString decoded = DecodeText(bytes);
-#else
-    QString decoded = DecodeFileName(bytes);
-#endif
+    QString decoded = PercentDecoded(path);
     // "/C:/x" names a drive, and so does the old form "/C|/x".
     if (decoded.size() >= 3 && decoded[0] == u'/' && IsAsciiLetter(decoded[1]) &&
         (decoded[2] == u':' || decoded[2] == u'|')) {
@@ -75,6 +81,18 @@ QString ResolveAgainstFolder(QString relative, const QString& folder) {
         QDir::cleanPath(QDir::fromNativeSeparators(folder) + u'/' + relative));
 }
 
+bool IsHexDigit(QChar c) {
+    return c.isDigit() || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+bool HoldsPercentEscape(QStringView path) {
+    for (qsizetype at = path.indexOf(u'%'); at >= 0 && at + 2 < path.size();
+         at = path.indexOf(u'%', at + 1)) {
+        if (IsHexDigit(path[at + 1]) && IsHexDigit(path[at + 2])) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QString ResolveEntryLocation(const QString& entry, const QString& playlistFolder) {
@@ -82,6 +100,16 @@ QString ResolveEntryLocation(const QString& entry, const QString& playlistFolder
     if (!isFileUri && ShapeOfEntry(entry) == EntryShape::Address) return entry;
     const QString path = isFileUri ? LocalPathOfFileUri(entry) : entry;
     if (path.isEmpty()) return QString();
-    if (IsAbsolute(path)) return QDir::toNativeSeparators(path);
-    return ResolveAgainstFolder(path, playlistFolder);
+    const bool isAbsolute = IsAbsolute(path);
+    // An escape decodes within a name: a relative path stays relative ("%2Fetc" is no root).
+    const auto resolve = [&](const QString& written) {
+        return isAbsolute ? QDir::toNativeSeparators(written)
+                          : ResolveAgainstFolder(written, playlistFolder);
+    };
+    QString resolved = resolve(path);
+    // Some players write a plain path escaped as a URI's ("Music/with%20space.mp3" in a relative
+    // M3U): where the path as written names no file and the decoded one does, that one is meant.
+    if (isFileUri || !HoldsPercentEscape(path) || PathExists(resolved)) return resolved;
+    QString decoded = resolve(PercentDecoded(path));
+    return PathExists(decoded) ? decoded : resolved;
 }

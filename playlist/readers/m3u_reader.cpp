@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include <utility>
+
 #include "playlist/readers/playlist_readers.h"
 #include "playlist/readers/reader_common.h"
-#include "playlist/readers/text_decoding.h"
 
 namespace {
 
@@ -32,25 +33,16 @@ CarriedInfo ParseExtInf(QStringView value) {
 ReadResult ReadM3u(const QByteArray& bytes, const QString& playlistFolder) {
     PlaylistContents contents;
     CarriedInfo pending;
-    bool binary = false;
-    ForEachPlaylistLine(bytes, [&](QStringView line, qsizetype number) {
-        if (line.isNull()) {
-            NoteOverLongLine(contents, number);
-            return true;
-        }
-        if (LooksBinary(line)) {
-            binary = true;
-            return false;
-        }
-        if (line.startsWith(u"#EXTINF:", Qt::CaseInsensitive)) {
-            pending = ParseExtInf(line.sliced(8));
-        } else if (line.startsWith(u"#PLAYLIST:", Qt::CaseInsensitive)) {
-            contents.title = line.sliced(10).trimmed().toString();
-        } else if (!line.startsWith(u'#')) {
-            AppendEntry(contents, line, playlistFolder, number, std::exchange(pending, {}));
-        }
-        return true;
-    });
-    if (binary) return ReadFailure(NotAPlaylistOfType(u"M3U"));
+    const PlaylistLines lines =
+        ForEachPlaylistLine(bytes, contents, [&](QStringView line, qsizetype number) {
+            if (line.startsWith(u"#EXTINF:", Qt::CaseInsensitive)) {
+                pending = ParseExtInf(line.sliced(8));
+            } else if (line.startsWith(u"#PLAYLIST:", Qt::CaseInsensitive)) {
+                contents.title = line.sliced(10).trimmed().toString();
+            } else if (!line.startsWith(u'#')) {
+                AppendEntry(contents, line, playlistFolder, number, std::exchange(pending, {}));
+            }
+        });
+    if (lines == PlaylistLines::Binary) return ReadFailure(NotAPlaylistOfType(u"M3U"));
     return {std::move(contents), QString()};
 }

@@ -22,6 +22,8 @@ Reader ReaderForFile(const QString& path) {
             return ReadPls;
         case PlaylistType::WPL:
             return ReadWpl;
+        case PlaylistType::XSPF:
+            return ReadXspf;
     }
     return nullptr;
 }
@@ -58,7 +60,8 @@ ReadResult ReadPlaylistFile(const QString& path, qint64 sizeLimit) {
     const Reader read = ReaderForFile(path);
     if (!read)
         return ReadFailure(QStringLiteral(
-            "Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."));
+            "Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls, .wpl или "
+            ".xspf."));
     if (const std::optional<QString> special = NotARegularFileReason(path))
         return ReadFailure(*special);
     if (info.size() > sizeLimit) return ReadFailure(TooLargeReason(sizeLimit));

@@ -11,7 +11,7 @@
 
 // What a playlist file holds: its entries in file order, each an absolute path in this system's
 // native form split into folder and name, with the title and length the file gave it; and the
-// playlist's name (a WPL's title, an M3U's "#PLAYLIST:").
+// playlist's name (a WPL's or an XSPF's title, an M3U's "#PLAYLIST:").
 struct PlaylistContents {
     PlaylistEntries entries;
     QString title;
@@ -36,6 +36,7 @@ struct ReadResult {
 ReadResult ReadM3u(const QByteArray& bytes, const QString& playlistFolder);
 ReadResult ReadPls(const QByteArray& bytes, const QString& playlistFolder);
 ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder);
+ReadResult ReadXspf(const QByteArray& bytes, const QString& playlistFolder);
 
 // Files larger than this are refused before they are read, so that a large file of another kind
 // named like a playlist is not taken into memory. It is above the largest playlist the program
@@ -57,7 +58,7 @@ ReadResult ReadWpl(const QByteArray& bytes, const QString& playlistFolder);
 // program is not declared to handle long paths there, and neither are the players.
 inline constexpr qint64 kMaxPlaylistFileBytes = qint64{1024} * 1024 * 1024;
 
-// Reads the file and picks the reader by its extension (.m3u and .m3u8, .pls, .wpl, any case). A
-// file larger than the limit is refused; one of exactly the limit is read. (The limit is given
-// only by tests, which can't afford a file of a gigabyte to show where it lies.)
+// Reads the file and picks the reader by its extension (.m3u and .m3u8, .pls, .wpl, .xspf, any
+// case). A file larger than the limit is refused; one of exactly the limit is read. (The limit is
+// given only by tests, which can't afford a file of a gigabyte to show where it lies.)
 ReadResult ReadPlaylistFile(const QString& path, qint64 sizeLimit = kMaxPlaylistFileBytes);

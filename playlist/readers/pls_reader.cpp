@@ -6,7 +6,6 @@
 #include "playlist/playlist_limits.h"
 #include "playlist/readers/playlist_readers.h"
 #include "playlist/readers/reader_common.h"
-#include "playlist/readers/text_decoding.h"
 
 namespace {
 
@@ -145,40 +144,29 @@ private:
 // with Windows' own INI reading.
 ReadResult ReadPls(const QByteArray& bytes, const QString& playlistFolder) {
     PlaylistContents contents;
-    bool hasLines = false;
-    bool binary = false;
     bool hasPlaylistSection = false;
     bool inPlaylistSection = false;
     PlaylistSection section(contents);
-    ForEachPlaylistLine(bytes, [&](QStringView line, qsizetype number) {
-        hasLines = true;
-        if (line.isNull()) {
-            NoteOverLongLine(contents, number);
-            return true;
-        }
-        if (LooksBinary(line)) {
-            binary = true;
-            return false;
-        }
-        if (const std::optional<bool> isPlaylist = SectionIsPlaylist(line)) {
-            inPlaylistSection = *isPlaylist;
-            hasPlaylistSection = hasPlaylistSection || inPlaylistSection;
-            return true;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (!inPlaylistSection || equals < 0) return true;
-        const QStringView key = line.first(equals).trimmed();
-        const QStringView value = line.sliced(equals + 1).trimmed();
-        if (const QStringView filed = KeyNumber(key, u"file"); !filed.isEmpty())
-            section.addFile(filed, value, playlistFolder, number);
-        else if (const QStringView titled = KeyNumber(key, u"title"); !titled.isEmpty())
-            section.addTitle(titled, value);
-        else if (const QStringView timed = KeyNumber(key, u"length"); !timed.isEmpty())
-            section.addLength(timed, value);
-        return true;
-    });
-    if (binary) return ReadFailure(NotAPlaylistOfType(u"PLS"));
-    if (!hasLines) return {PlaylistContents(), QString()};
+    const PlaylistLines lines =
+        ForEachPlaylistLine(bytes, contents, [&](QStringView line, qsizetype number) {
+            if (const std::optional<bool> isPlaylist = SectionIsPlaylist(line)) {
+                inPlaylistSection = *isPlaylist;
+                hasPlaylistSection = hasPlaylistSection || inPlaylistSection;
+                return;
+            }
+            const qsizetype equals = line.indexOf(u'=');
+            if (!inPlaylistSection || equals < 0) return;
+            const QStringView key = line.first(equals).trimmed();
+            const QStringView value = line.sliced(equals + 1).trimmed();
+            if (const QStringView filed = KeyNumber(key, u"file"); !filed.isEmpty())
+                section.addFile(filed, value, playlistFolder, number);
+            else if (const QStringView titled = KeyNumber(key, u"title"); !titled.isEmpty())
+                section.addTitle(titled, value);
+            else if (const QStringView timed = KeyNumber(key, u"length"); !timed.isEmpty())
+                section.addLength(timed, value);
+        });
+    if (lines == PlaylistLines::Binary) return ReadFailure(NotAPlaylistOfType(u"PLS"));
+    if (lines == PlaylistLines::None) return {PlaylistContents(), QString()};
     if (!hasPlaylistSection)
         return ReadFailure(NotAPlaylistOfType(u"PLS") + QStringLiteral(" Нет раздела [playlist]."));
 

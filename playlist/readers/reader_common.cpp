@@ -3,6 +3,7 @@
 
 #include "playlist/playlist_limits.h"
 #include "playlist/readers/entry_location.h"
+#include "playlist/readers/text_decoding.h"
 
 ReadResult ReadFailure(const QString& reason) {
     return {std::nullopt, reason};
@@ -67,4 +68,22 @@ void AppendEntry(PlaylistContents& contents, QStringView text, const QString& pl
     if (contents.entriesLeftOut) return;
     if (std::optional<PlaylistEntry> entry = ReadEntry(contents, text, playlistFolder, line))
         KeepEntry(contents, std::move(*entry), std::move(info));
+}
+
+PlaylistLines ForEachPlaylistLine(QByteArrayView bytes, PlaylistContents& contents,
+                                  const PlaylistLineTaker& take) {
+    PlaylistLines met = PlaylistLines::None;
+    ForEachDecodedLine(bytes, [&](QStringView line, qsizetype number) {
+        if (LooksBinary(line)) {
+            met = PlaylistLines::Binary;
+            return false;
+        }
+        met = PlaylistLines::Read;
+        if (line.isNull())
+            NoteOverLongLine(contents, number);
+        else
+            take(line, number);
+        return true;
+    });
+    return met;
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 #include "playlist/readers/playlist_readers.h"
 
@@ -46,3 +48,16 @@ bool IsFull(const PlaylistContents& contents);
 // ReadEntry and KeepEntry in one, for readers that meet the entries in their order.
 void AppendEntry(PlaylistContents& contents, QStringView text, const QString& playlistFolder,
                  qsizetype line, CarriedInfo info = {});
+
+// Takes a line of a line-based playlist that may name an entry, with its number.
+using PlaylistLineTaker = std::function<void(QStringView line, qsizetype number)>;
+
+// What the reading of a line-based playlist met: no line at all (blank lines aside), lines, or a
+// binary line, at which it stopped.
+enum class PlaylistLines { None, Read, Binary };
+
+// Hands over each non-blank line of a line-based playlist (ForEachDecodedLine) that the reader's
+// own rules decide on. A line longer than any entry can be is only noted in the contents; a line
+// that looks binary stops the reading, as the bytes are no playlist of that type.
+PlaylistLines ForEachPlaylistLine(QByteArrayView bytes, PlaylistContents& contents,
+                                  const PlaylistLineTaker& take);

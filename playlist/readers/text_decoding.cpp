@@ -64,7 +64,7 @@ bool StartsWithUnicodeMark(QByteArrayView bytes) {
     return QStringConverter::encodingForData(bytes).has_value();
 }
 
-void ForEachPlaylistLine(QByteArrayView bytes, const PlaylistLineTaker& take) {
+void ForEachDecodedLine(QByteArrayView bytes, const DecodedLineTaker& take) {
     const auto takeTrimmed = [&take](QStringView line, qsizetype number) {
         line = line.trimmed();
         return line.isEmpty() || take(line, number);

@@ -24,7 +24,7 @@ inline constexpr qsizetype kMaxPlaylistLineBytes = qsizetype{16} * 1024;
 // Takes a line of a line-based playlist and its number; false stops the reading. A line longer than
 // kMaxPlaylistLineBytes comes undecoded, as a null view, so that a file of one line of a gigabyte
 // is not held again as text.
-using PlaylistLineTaker = std::function<bool(QStringView line, qsizetype number)>;
+using DecodedLineTaker = std::function<bool(QStringView line, qsizetype number)>;
 
 // Hands over each non-blank line of a line-based playlist's bytes, without surrounding blanks,
 // with its number (from 1, blank lines counted; CR LF, LF and CR each end a line). A byte-order
@@ -32,4 +32,4 @@ using PlaylistLineTaker = std::function<bool(QStringView line, qsizetype number)
 // line of valid UTF-8 as UTF-8, every other line in the 8-bit code page found over those lines, so
 // that one line from another program can't turn the rest into mojibake. The lines are decoded one
 // at a time, so that a large file is never held as a second, wider copy.
-void ForEachPlaylistLine(QByteArrayView bytes, const PlaylistLineTaker& take);
+void ForEachDecodedLine(QByteArrayView bytes, const DecodedLineTaker& take);

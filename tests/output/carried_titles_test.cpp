@@ -3,9 +3,11 @@
 // any of the ways the program saves keeps them, entry for entry.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 
 #include "playlist/readers/playlist_readers.h"
 #include "tests/support/isolation.h"
@@ -78,6 +80,38 @@ TEST(CarriedTitles, OpenAndSaveKeepEveryTitleAndLength) {
                 EXPECT_EQ(saved.contents->entries, expected);
             }
         }
+    }
+}
+
+// XSPF carries titles and lengths too: a playlist saved as XSPF opens again with every title and
+// every length it can hold (none for an unknown length or a stream's -1); the selector keeps its
+// type and the name box takes the playlist's name.
+TEST(CarriedTitles, SaveAsXspfAndOpenKeepTitlesAndKnownLengths) {
+    const QDir samples(QStringLiteral(LYRANTEL_TEST_PLAYLISTS));
+    for (const char* file : {"radio.m3u", "library.m3u", "somafm.pls"}) {
+        SCOPED_TRACE(file);
+        const ReadResult original = ReadPlaylistFile(samples.filePath(QString::fromUtf8(file)));
+        ASSERT_TRUE(original.contents);
+        auto window = OpenMainWindow();
+        window->OpenPlaylistFile(samples.filePath(QString::fromUtf8(file)));
+        window->txtPLName->setText(QStringLiteral("Вечер & <ночь>"));
+        const QString path = WorkPath(QStringLiteral("%1.xspf").arg(file));
+        ModalAnswer user([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+                TypeFileNameAndAccept(dialog, path);
+        });
+        window->lstPL_SaveXspf();
+        EXPECT_EQ(user.messages(), QStringList());
+
+        PlaylistEntries expected = original.contents->entries;
+        for (PlaylistEntry& entry : expected)
+            if (entry.seconds.value_or(0) <= 0) entry.seconds.reset();
+        auto reader = OpenMainWindow();
+        SelectPlaylistType(*reader, PlaylistType::PLS);
+        reader->OpenPlaylistFile(path);
+        EXPECT_EQ(reader->playlist().entries(), expected);
+        EXPECT_EQ(reader->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::PLS));
+        EXPECT_EQ(reader->txtPLName->text(), u"Вечер & <ночь>");
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -73,6 +74,45 @@ TEST(SaveCommand, WritesTheExampleExactlyInEachType) {
         EXPECT_TRUE(window->txtSave->text().isEmpty());
         EXPECT_EQ(window->lstPL->listCount(), 2);
     }
+}
+
+// "Сохранить как XSPF..." writes the type the selector doesn't offer, through the same Save dialog
+// (which gives a typed name its extension): every local entry a file URI, each title and known
+// length. The selector and the name box stay as they were.
+TEST(SaveCommand, SaveAsXspfWritesTitlesAndLengthsAndLeavesTheSelector) {
+    auto window = WindowWithExamplePlaylist(PlaylistType::PLS);
+    PlaylistEntries carried = EntriesOf({"c&d <1>.ogg", "live"}, {"/м", "http://radio.example"});
+    carried[0].title = QStringLiteral("Артист - \"Песня\" & co");
+    carried[0].seconds = 213;
+    carried[1].title = QStringLiteral("Radio");
+    carried[1].seconds = -1;
+    window->playlist().append(carried);
+    QList<QAction*> items;
+    for (QAction* action : window->findChildren<QAction*>())
+        if (action->text() == u"Сохранить как XSPF...") items.append(action);
+    ASSERT_EQ(items.size(), 1);
+    ModalAnswer user([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+            TypeFileNameAndAccept(dialog, WorkPath("list"));
+    });
+    items[0]->trigger();
+    EXPECT_EQ(user.messages(), QStringList());
+    EXPECT_EQ(ReadBytes(WorkPath("list.xspf")),
+              QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+                         "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\">\r\n"
+                         "<title>Party &amp; Co</title>\r\n<trackList>\r\n"
+                         "<track>\r\n<location>file:///home/u/Music/a.mp3</location>\r\n"
+                         "</track>\r\n<track>\r\n<location>file:///b.wma</location>\r\n</track>\r\n"
+                         "<track>\r\n<location>file:///%D0%BC/c%26d%20%3C1%3E.ogg</location>\r\n"
+                         "<title>&#1040;&#1088;&#1090;&#1080;&#1089;&#1090; - &quot;&#1055;&#1077;"
+                         "&#1089;&#1085;&#1103;&quot; &amp; co</title>\r\n"
+                         "<duration>213000</duration>\r\n</track>\r\n"
+                         "<track>\r\n<location>http://radio.example/live</location>\r\n"
+                         "<title>Radio</title>\r\n</track>\r\n"
+                         "</trackList>\r\n</playlist>\r\n\r\n"));
+    EXPECT_EQ(window->cmbPLType->currentIndex(), static_cast<int>(PlaylistType::PLS));
+    EXPECT_EQ(window->txtPLName->text(), u"Party & Co");
+    EXPECT_TRUE(window->txtSave->text().isEmpty());
 }
 
 TEST(SaveCommand, CancelWritesNothingAndTheNextSaveWorksTwiceAlike) {

@@ -35,6 +35,16 @@ TEST(DroppedFiles, AddsMediaFilesAndFoldersInDropOrder) {
     EXPECT_EQ(dropped, EntriesOf({"one.MID", "a.wav", "b.mp3"}, {work, music, music}));
 }
 
+// A dropped file of any audio or video is added; a playlist or another file is not.
+TEST(DroppedFiles, AddsAudioAndVideoOfEveryKind) {
+    const QString work = NativeFolderPath(TestWorkFolder());
+    QList<QUrl> urls;
+    for (const char* name : {"a.flac", "list.m3u", "b.opus", "c.m4a", "notes.txt", "d.mkv"})
+        urls.append(QUrl::fromLocalFile(WriteWorkFile(QString::fromUtf8(name), {})));
+    const PlaylistEntries dropped = CollectDroppedMedia(urls, FilePatternSet(kMediaFilePatterns));
+    EXPECT_EQ(dropped, EntriesOf({"a.flac", "b.opus", "c.m4a", "d.mkv"}, QStringList(4, work)));
+}
+
 #ifndef Q_OS_WIN
 // A file manager percent-escapes a name's bytes that aren't UTF-8; the entry keeps those bytes.
 TEST(DroppedFiles, KeepsNamesThatAreNotUtf8) {

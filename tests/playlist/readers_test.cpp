@@ -8,8 +8,10 @@
 #include <QStringEncoder>
 #include <functional>
 
+#include "playlist/file_name_codec.h"
 #include "playlist/playlist_limits.h"
 #include "playlist/readers/playlist_readers.h"
+#include "playlist/readers/text_decoding.h"
 #include "tests/support/isolation.h"
 #include "tests/support/playlist_entries.h"
 
@@ -155,18 +157,23 @@ struct CarriedCase {
     QList<std::optional<int>> seconds;
 };
 
+void ExpectCarried(const PlaylistEntries& entries, const QList<std::optional<QString>>& titles,
+                   const QList<std::optional<int>>& seconds) {
+    QList<std::optional<QString>> readTitles;
+    QList<std::optional<int>> readSeconds;
+    for (const PlaylistEntry& entry : entries) {
+        readTitles.append(entry.title);
+        readSeconds.append(entry.seconds);
+    }
+    EXPECT_EQ(readTitles, titles);
+    EXPECT_EQ(readSeconds, seconds);
+}
+
 void ExpectCarries(Reader read, const CarriedCase& c) {
     SCOPED_TRACE(c.name);
     const ReadResult result = read(c.bytes, kFolder);
     ASSERT_TRUE(result.contents) << result.error.toStdString();
-    QList<std::optional<QString>> titles;
-    QList<std::optional<int>> seconds;
-    for (const PlaylistEntry& entry : result.contents->entries) {
-        titles.append(entry.title);
-        seconds.append(entry.seconds);
-    }
-    EXPECT_EQ(titles, c.titles);
-    EXPECT_EQ(seconds, c.seconds);
+    ExpectCarried(result.contents->entries, c.titles, c.seconds);
 }
 
 // "#EXTINF:" belongs to the next entry, whatever comments stand between; the title is whole.
@@ -258,6 +265,110 @@ TEST(WplReader, ReadsMediaAndTitle) {
     for (const ReadCase& c : cases) ExpectReads(ReadWpl, c);
 }
 
+// The shapes today's players write, and every form of location: each track's first location is
+// an entry, with its title and its length (milliseconds, cut to whole seconds).
+TEST(XspfReader, ReadsLocationsTitlesAndLengths) {
+    const QByteArray overLongTitle(kMaxPlaylistLineBytes + 1, 'x');
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QStringList entries;  // written with "/", compared in native form
+        QList<std::optional<QString>> titles;
+        QList<std::optional<int>> seconds;
+        QString title = QString();
+    } cases[] = {
+        {"VLC's shape: namespaces, extensions, escaped file URIs",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist xmlns=\"http://xspf.org/ns/0/\" "
+         "xmlns:vlc=\"http://www.videolan.org/vlc/playlist/ns/0/\" version=\"1\">\n"
+         "\t<title>\xD0\x9C\xD0\xBE\xD0\xB9</title>\n\t<trackList>\n\t\t<track>\n"
+         "\t\t\t<location>file:///m/a%20b%20%231%25.flac</location>\n"
+         "\t\t\t<title>Song, #1</title>\n\t\t\t<creator>Artist</creator>\n"
+         "\t\t\t<duration>213400</duration>\n"
+         "\t\t\t<extension application=\"http://www.videolan.org/vlc/playlist/0\">\n"
+         "\t\t\t\t<vlc:id>0</vlc:id>\n\t\t\t</extension>\n\t\t</track>\n"
+         "\t\t<track><location>file:///m/%D0%9A.ogg</location><extension application=\"x\">"
+         "<vlc:id>1</vlc:id></extension></track>\n\t</trackList>\n"
+         "\t<extension application=\"x\"><vlc:item tid=\"0\"/></extension>\n</playlist>\n",
+         {"/m/a b #1%.flac", u"/m/К.ogg"_s},
+         {u"Song, #1"_s, std::nullopt},
+         {213, std::nullopt},
+         u"Мой"_s},
+        {"Audacious's shape: xml:base on the playlist, relative locations, meta",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" "
+         "xmlns=\"http://xspf.org/ns/0/\" xml:base=\"file:///srv/Music/\">\n"
+         "  <title>Evening &amp; night</title>\n  <trackList>\n    <track>\n"
+         "      <location>Rock%20%26%20Roll.opus</location>\n"
+         "      <title>Rock &amp; Roll</title>\n      <duration>187999</duration>\n"
+         "      <meta rel=\"year\">1999</meta>\n    </track>\n  </trackList>\n</playlist>\n",
+         {"/srv/Music/Rock & Roll.opus"},
+         {u"Rock & Roll"_s},
+         {187},
+         "Evening & night"},
+        {"relative against the file's folder, plain paths, addresses and Windows paths",
+         "<playlist><trackList><track><location>Music/with%20space.mp3</location></track>"
+         "<track><location>../Other/b%C3%A9.mp3</location></track>"
+         "<track><location>..\\Win\\c.mp3</location></track>"
+         "<track><location>/m/plain path 100%.mp3</location></track>"
+         "<track><location>http://radio.example/live?a=1&amp;b=%20</location></track>"
+         "<track><location>C:\\Music\\e.mp3</location></track>"
+         "<track><location>file:///m/%CA.mp3</location></track></trackList></playlist>",
+         {"/home/u/Lists/Music/with space.mp3", u"/home/u/Other/bé.mp3"_s, "/home/u/Win/c.mp3",
+          "/m/plain path 100%.mp3", "http://radio.example/live?a=1&b=%20", "C:\\Music\\e.mp3",
+          // The decoded bytes are the name on disk, kept even where they aren't UTF-8.
+          u"/m/%1.mp3"_s.arg(QChar(0xDC80 + 0xCA - 0x80))},
+         QList<std::optional<QString>>(7),
+         QList<std::optional<int>>(7)},
+        {"xml:base on each level, each against the one around it",
+         "<playlist xml:base=\"file:///srv/\"><trackList xml:base=\"Music/\">"
+         "<track xml:base=\"Disc%201/\"><location>a.mp3</location></track>"
+         "<track><location xml:base=\"http://h/x/\">y.mp3</location></track>"
+         "<track><location>/abs.mp3</location></track></trackList></playlist>",
+         {"/srv/Music/Disc 1/a.mp3", "http://h/x/y.mp3", "/abs.mp3"},
+         QList<std::optional<QString>>(3),
+         QList<std::optional<int>>(3)},
+        {"only XSPF's own elements in their places, the first of each",
+         "<playlist><location>/m/z</location><trackList>"
+         "<track><location>/m/a</location><location>/m/x</location><title>One</title>"
+         "<title>Two</title><duration>abc</duration></track>"
+         "<track><title>no location</title></track><track><location> </location></track>"
+         "<track><x:location xmlns:x=\"urn:x\">/m/y</x:location><location>/m/b</location>"
+         "<extension application=\"x\"><title>Ext</title><duration>5000</duration></extension>"
+         "<duration>-5000</duration></track>"
+         "<track><location>/m/c</location><title><![CDATA[<Cdata> & co]]></title>"
+         "<duration>999</duration></track>"
+         "<track><location>/m/d</location><title></title>"
+         "<duration>99999999999999999999</duration></track></trackList></playlist>",
+         {"/m/a", "/m/b", "/m/c", "/m/d"},
+         {u"One"_s, std::nullopt, u"<Cdata> & co"_s, u""_s},
+         {std::nullopt, std::nullopt, 0, std::nullopt}},
+        {"a title longer than any line is left out, its entry kept",
+         "<playlist><title>" + overLongTitle + "</title><trackList><track><title>" + overLongTitle +
+             "</title><location>/m/a</location></track></trackList></playlist>",
+         {"/m/a"},
+         {std::nullopt},
+         {std::nullopt}},
+        {"no tracks", "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"/>", {}, {}, {}},
+        {"empty file", "", {}, {}, {}},
+        {"blanks only", "\xEF\xBB\xBF \r\n", {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult result = ReadXspf(c.bytes, kFolder);
+        ASSERT_TRUE(result.contents) << result.error.toStdString();
+        EXPECT_EQ(PathsOf(result.contents->entries), Native(c.entries));
+        ExpectCarried(result.contents->entries, c.titles, c.seconds);
+        EXPECT_EQ(result.contents->title, c.title);
+    }
+    // A playlist in a folder whose name isn't UTF-8 finds its relative entries inside it.
+    const QString folder = DecodeFileName("/m/\xCA\xE8\xED\xEE");
+    const ReadResult inOddFolder = ReadXspf(
+        "<playlist><trackList><track><location>a%20b.mp3</location></track></trackList>"
+        "</playlist>",
+        folder);
+    ASSERT_TRUE(inOddFolder.contents) << inOddFolder.error.toStdString();
+    EXPECT_EQ(PathsOf(inOddFolder.contents->entries), QStringList{folder + "/a b.mp3"});
+}
+
 // Files in every Unicode form a byte-order mark names, in each type: the same entries come back.
 TEST(PlaylistReaders, ReadEveryUnicodeFormWithAMark) {
     const QString entry = u"/m/Кино é ♫.mp3"_s;
@@ -271,6 +382,10 @@ TEST(PlaylistReaders, ReadEveryUnicodeFormWithAMark) {
         {ReadWpl,
          u"<?wpl version=\"1.0\"?>\r\n<smil><body><seq><media src=\"%1\"/>"
          "<media src=\"/m/b.mp3\"/></seq></body></smil>\r\n"_s.arg(entry)},
+        {ReadXspf,
+         u"<?xml version=\"1.0\"?>\r\n<playlist><trackList><track><location>%1</location>"
+         "</track><track><location>/m/b.mp3</location></track></trackList></playlist>\r\n"_s.arg(
+             entry)},
     };
     const QStringConverter::Encoding forms[] = {
         QStringConverter::Utf8,    QStringConverter::Utf16LE, QStringConverter::Utf16BE,
@@ -381,6 +496,27 @@ TEST(PlaylistReaders, GiveTheReasonWhenTheFileIsNotTheirs) {
         {"not XML at all", ReadWpl, "/m/a.mp3\r\n",
          u"Файл не является списком воспроизведения WPL. Ошибка XML, строка 1: Start tag "
          u"expected."_s},
+        // No entity an XSPF declares is expanded, so a few lines can't grow into gigabytes, and
+        // none is fetched from outside.
+        {"XSPF declaring entities", ReadXspf,
+         "<!DOCTYPE playlist [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>"
+         "<playlist><trackList><track><location>/m/&b;</location></track></trackList></playlist>",
+         u"Файл не является списком воспроизведения XSPF. В нём есть объявление DOCTYPE."_s},
+        {"XSPF naming an outside definition", ReadXspf,
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE playlist SYSTEM \"http://example.invalid/x.dtd\">\n"
+         "<playlist/>",
+         u"Файл не является списком воспроизведения XSPF. В нём есть объявление DOCTYPE."_s},
+        {"XSPF using an entity it doesn't declare", ReadXspf,
+         "<playlist>\n<title>&x;</title>\n</playlist>",
+         u"Файл не является списком воспроизведения XSPF. Ошибка XML, строка 2: Entity 'x' not "
+         u"declared."_s},
+        {"XML that is not XSPF", ReadXspf, "<smil><media src=\"/m/a\"/></smil>",
+         u"Файл не является списком воспроизведения XSPF. Корневой элемент не playlist."_s},
+        {"a playlist of another namespace", ReadXspf, "<x:playlist xmlns:x=\"urn:x\"/>",
+         u"Файл не является списком воспроизведения XSPF. Корневой элемент не playlist."_s},
+        {"XSPF cut short", ReadXspf, "<playlist>\n<trackList>\n<track><location>/m/a</location>\n",
+         u"Файл не является списком воспроизведения XSPF. Ошибка XML, строка 4: Premature end of "
+         u"document."_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -404,6 +540,11 @@ TEST(PlaylistFileReader, PicksTheReaderByExtension) {
         {"d.WPL",
          "<smil><head><title>T</title></head><media src=\"d.mp3\"/></smil>",
          {folder + "/d.mp3"},
+         "T"},
+        {"e.Xspf",
+         "<playlist><title>T</title><trackList><track><location>e%20f.mp3</location></track>"
+         "</trackList></playlist>",
+         {folder + "/e f.mp3"},
          "T"},
     };
     for (const auto& c : cases) {
@@ -430,9 +571,11 @@ TEST(PlaylistFileReader, RefusesWhatItCannotRead) {
         QString reason;
     } cases[] = {
         {WriteWorkFile("a.txt", "/m/a.mp3"),
-         u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."_s},
+         u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls, .wpl или "
+         u".xspf."_s},
         {WriteWorkFile("noextension", "/m/a.mp3"),
-         u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls или .wpl."_s},
+         u"Неизвестный тип списка воспроизведения: ожидается файл .m3u, .m3u8, .pls, .wpl или "
+         u".xspf."_s},
         {tooLarge, u"Файл больше 1024 МБ: это не список воспроизведения."_s},
         {WorkPath("missing.pls"), u"Файл не удалось прочитать: No such file or directory"_s},
         {folderNamedLikeAList, u"Это папка, а не обычный файл."_s},
@@ -493,6 +636,13 @@ TEST(PlaylistFileReader, ReadsTheSampleFiles) {
         {"relative_bom.wpl",
          {musicFolder + u"/Кино.wma"_s, "C:\\Music\\Rock & Roll.mp3"},
          u"Вечер"_s},
+        {"vlc.xspf",
+         {"/home/u/Music/Artist - Song #1.flac", u"/home/u/Music/Кино.ogg"_s,
+          musicFolder + "/with space.mp3"},
+         u"Плейлист"_s},
+        {"audacious.xspf",
+         {"/home/u/Music/Rock & Roll.opus", u"/media/usb/Ночь.m4a"_s},
+         "Evening & night"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -540,6 +690,11 @@ TEST(PlaylistReaders, LeaveOutAnEntryLongerThanAnyPathAndNoteItsLine) {
         {ReadWpl, "<smil>\r\n",
          [](const QString& entry, int) { return "<media src=\"" + entry + "\"/>\r\n"; },
          "</smil>\r\n"},
+        {ReadXspf, "<playlist><trackList>\r\n",
+         [](const QString& entry, int) {
+             return "<track><location>" + entry + "</location></track>\r\n";
+         },
+         "</trackList></playlist>\r\n"},
     };
     for (const auto& type : types) {
         for (const auto& c : entries) {
@@ -580,11 +735,20 @@ TEST(PlaylistReaders, KeepOnlyTheEntriesThePlaylistTakes) {
         for (int i = 0; i < count; ++i) text += "<media src=\"/m/" + QByteArray::number(i) + "\"/>";
         return text + "</smil>";
     };
+    const auto xspf = [](int count) {
+        QByteArray text = "<playlist><trackList>";
+        for (int i = 0; i < count; ++i)
+            text += "<track><location>/m/" + QByteArray::number(i) + "</location></track>";
+        return text + "</trackList></playlist>";
+    };
     const struct {
         const char* name;
         Reader read;
         std::function<QByteArray(int)> file;
-    } types[] = {{"M3U", ReadM3u, m3u}, {"PLS", ReadPls, pls}, {"WPL", ReadWpl, wpl}};
+    } types[] = {{"M3U", ReadM3u, m3u},
+                 {"PLS", ReadPls, pls},
+                 {"WPL", ReadWpl, wpl},
+                 {"XSPF", ReadXspf, xspf}};
     for (const auto& type : types) {
         for (const int count : {kMaxPlaylistEntries, kMaxPlaylistEntries + 2}) {
             SCOPED_TRACE(testing::Message() << type.name << " of " << count);

@@ -15,6 +15,8 @@ inline const char* NameOf(PlaylistType type) {
             return "PLS";
         case PlaylistType::WPL:
             return "WPL";
+        case PlaylistType::XSPF:
+            return "XSPF";
     }
     return "?";
 }

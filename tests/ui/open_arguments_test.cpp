@@ -49,6 +49,18 @@ TEST(OpenArguments, TakesPlaylistsMediaAndAFolderInOrderAndNamesTheRest) {
     EXPECT_EQ(window->File1->items(), QStringList{"c.mp3"});
 }
 
+// "lyrantel a.flac b.opus c.m4a": music of any kind is added, not only the file list's six types.
+TEST(OpenArguments, AddsAudioAndVideoOfEveryKind) {
+    const QString music = MakeFolder("music", {"a.flac", "b.opus", "c.m4a", "d.webm"});
+    auto window = OpenMainWindow();
+    ModalAnswer user;
+    window->openArguments(
+        {music + "/a.flac", music + "/b.opus", music + "/c.m4a", music + "/d.webm"});
+    EXPECT_EQ(user.messages(), QStringList());
+    EXPECT_EQ(FileNamesOf(window->playlist().entries()),
+              (QStringList{"a.flac", "b.opus", "c.m4a", "d.webm"}));
+}
+
 TEST(OpenArguments, StopsAtTheLimitWithOneMessage) {
     const QString music = MakeFolder("music", {"a.mp3", "b.mp3", "c.mp3"});
     auto window = OpenMainWindow();
