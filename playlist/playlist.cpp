@@ -3,6 +3,7 @@
 
 #include <QUndoCommand>
 #include <algorithm>
+#include <utility>
 
 #include "playlist/playlist_find.h"
 #include "playlist/playlist_limits.h"
@@ -52,7 +53,7 @@ Playlist::Playlist(QObject* parent) : QObject(parent) {
 template <typename Change>
 void Playlist::change(const QString& what, Change change) {
     State before = state();
-    change();
+    change(std::as_const(before));
     State after = state();
     if (after.entries == before.entries) return;
     history_.push(new PlaylistStep(*this, what, std::move(before), std::move(after)));
@@ -80,13 +81,13 @@ void Playlist::restore(const State& state) {
 qsizetype Playlist::append(const PlaylistEntries& entries, const QString& what) {
     const qsizetype room = kMaxPlaylistEntries - count();
     const qsizetype taken = std::clamp<qsizetype>(entries.size(), 0, room);
-    if (taken > 0) change(what, [&] { model_.append(entries.first(taken)); });
+    if (taken > 0) change(what, [&](const State&) { model_.append(entries.first(taken)); });
     return entries.size() - taken;
 }
 
 qsizetype Playlist::replace(const PlaylistEntries& entries, const QString& what) {
     const qsizetype taken = std::min<qsizetype>(entries.size(), kMaxPlaylistEntries);
-    change(what, [&] {
+    change(what, [&](const State&) {
         model_.setEntries(entries.first(taken));
         setSelection({}, -1);
     });
@@ -94,7 +95,7 @@ qsizetype Playlist::replace(const PlaylistEntries& entries, const QString& what)
 }
 
 void Playlist::clear(const QString& what) {
-    change(what, [&] {
+    change(what, [&](const State&) {
         model_.setEntries({});
         setSelection({}, -1);
     });
@@ -152,15 +153,15 @@ void Playlist::followEntries(const RowOrder& rows, const State& before) {
 
 template <typename ModelChange>
 int Playlist::reorder(const RowOrder& rows, const QString& what, ModelChange apply) {
-    const int before = count();
+    const int countBefore = count();
     const int kept = static_cast<int>(rows.size());
-    const int changed = kept == before ? MovedCount(rows) : before - kept;
+    const int changed = kept == countBefore ? MovedCount(rows) : countBefore - kept;
     if (changed == 0) return 0;
-    change(what, [&] {
-        // The views may report a selection of their own as the model changes.
-        const State was = state();
+    // The selection as it was before the change: the views may report one of their own as the
+    // model changes.
+    change(what, [&](const State& before) {
         apply();
-        followEntries(rows, was);
+        followEntries(rows, before);
     });
     return changed;
 }

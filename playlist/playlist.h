@@ -87,7 +87,8 @@ private:
     // A rearrangement that the model applies by `apply`, which may be cheaper than a reset.
     template <typename ModelChange>
     int reorder(const RowOrder& rows, const QString& what, ModelChange apply);
-    // Runs a change and records it as one step named `what`, unless it changed nothing.
+    // Runs a change, given the state before it, and records it as one step named `what`, unless it
+    // changed nothing.
     template <typename Change>
     void change(const QString& what, Change change);
 

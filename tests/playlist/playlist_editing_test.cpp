@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "playlist/playlist_limits.h"
@@ -272,4 +273,20 @@ TEST(SeveralEntries, AreRemovedMovedAndDraggedTogether) {
         EXPECT_EQ(Entries(*window), four);
         EXPECT_EQ(selected(*window), chosen);
     }
+}
+
+// A click or an arrow key moves the current entry and the selection as one: the list reports it
+// once, so the details panel reads the entry's file once.
+TEST(SeveralEntries, AClickOrAnArrowIsReportedOnce) {
+    auto window = WindowWithFourEntries();
+    window->lstPL->setFocus();
+    QSignalSpy reported(window->lstPL, &ListBox::selectionChanged);
+    QTest::mouseClick(window->lstPL->viewport(), Qt::LeftButton, {}, PointOnItem(*window, 2, true));
+    EXPECT_EQ(reported.size(), 1);
+    QTest::keyClick(window->lstPL, Qt::Key_Down);
+    EXPECT_EQ(reported.size(), 2);
+    QTest::mouseClick(window->lstPL->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      PointOnItem(*window, 0, true));
+    EXPECT_EQ(reported.size(), 3);
+    EXPECT_EQ(window->lblRec->value(), "1 из 4");
 }

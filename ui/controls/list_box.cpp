@@ -24,9 +24,17 @@ void ListBox::setModel(QAbstractItemModel* model) {
     QListView::setModel(model);
     // Each model gets a new selection model, which the signal must follow.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ListBox::selectionChanged);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &ListBox::selectionChanged);
+            &ListBox::reportSelection);
+    // A click or an arrow key moves the current item and the selection as one: it is reported
+    // once, by whichever of the two changes listIndex.
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (listIndex() != reportedIndex_) reportSelection();
+    });
+}
+
+void ListBox::reportSelection() {
+    reportedIndex_ = listIndex();
+    emit selectionChanged();
 }
 
 void ListBox::focusInEvent(QFocusEvent* event) {

@@ -42,11 +42,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void reportSelection();
     void showSelectionFocused(bool focused);
 
     // The highlight as the list had it before it first lost the focus.
     QBrush focusedHighlight_[2];
     bool dimmed_ = false;
+    // listIndex as selectionChanged last reported it.
+    int reportedIndex_ = -1;
 };
 
 // The texts of a list box that holds its own items, as one QStringList, so a whole folder's names
